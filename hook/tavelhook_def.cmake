@@ -1,0 +1,26 @@
+# Writes Tavelhook.def from Tavelhook.exports: every export by ordinal only
+# (NONAME). On 32-bit x86 the names carry the __stdcall decoration the
+# compiler gives extern "C" functions (Name@bytes); on x86-64 they are plain.
+function(tavelhook_write_def list_file def_file)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})
+  file(STRINGS ${list_file} lines REGEX "^[0-9]")
+  set(text "LIBRARY Tavelhook.dll\nEXPORTS\n")
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "^([0-9]+) +([A-Za-z]+) +([0-9]+)$" ok "${line}")
+    if(NOT ok)
+      message(FATAL_ERROR "${list_file}: malformed line '${line}'")
+    endif()
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      string(APPEND text "  ${CMAKE_MATCH_2}@${CMAKE_MATCH_3} @${CMAKE_MATCH_1} NONAME\n")
+    else()
+      string(APPEND text "  ${CMAKE_MATCH_2} @${CMAKE_MATCH_1} NONAME\n")
+    endif()
+  endforeach()
+  # Rewrite only on change, so a fresh configure does not relink the library.
+  if(EXISTS ${def_file})
+    file(READ ${def_file} old)
+  endif()
+  if(NOT "${old}" STREQUAL "${text}")
+    file(WRITE ${def_file} "${text}")
+  endif()
+endfunction()
