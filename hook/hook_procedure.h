@@ -1,0 +1,76 @@
+// The low-level keyboard hook's decisions, free of Win32: filters brief key
+// presses, turns key combinations into actions for the monitor, and lets a
+// notebook key act as the Windows or Application key by injecting events.
+#pragma once
+
+#include <cstdint>
+
+#include "common/records.h"
+#include "hook/key_event.h"
+#include "hook/key_event_log.h"
+#include "hook/press_duration_filter.h"
+#include "hook/shared_hook_state.h"
+#include "platform/key_input.h"
+
+namespace tavel {
+
+class KeyboardHookEngine {
+ public:
+  // Both must outlive the engine; the engine must outlive every continuation
+  // it hands to input.RunLater.
+  KeyboardHookEngine(SharedHookState& state, KeyInput& input);
+
+  // Applies every rule to one event. Returns true when the event is to be
+  // swallowed; otherwise the event, possibly rewritten in place, goes on.
+  // Re-entrant: events injected from here come back through Process.
+  bool Process(KeyEvent& ev);
+
+  // Whether an assignment will take this event, so the press-duration filter
+  // must leave it alone.
+  bool KeyClaimedByAssignment(const KeyEvent& ev) const;
+
+  // Whether the first key of a combination counts as held down.
+  bool ModifierHeld(Vk firstKey) const;
+
+ private:
+  void Record(const KeyEvent& ev);
+  void TrackKoreanKeys(const KeyEvent& ev);
+  void Housekeeping();
+  bool WindowsUGuard(const KeyEvent& ev) const;
+  void ReleaseHeldAltOrShift(const KeyEvent& ev);
+  bool SpecialCharacters(const KeyEvent& ev);
+  bool ExternalKeyboardFunctions(const KeyEvent& ev);
+  bool NotebookEjectAndVolume(KeyEvent& ev);
+  bool AdjustAltGrAndKorean(KeyEvent& ev);
+  bool EmulateWindowsKey(const KeyEvent& ev, KeyRemap entry);
+  bool EmulateApplicationKey(const KeyEvent& ev, KeyRemap entry);
+  void ReleaseWindowsKeyOtherwise(const KeyEvent& ev, KeyRemap entry);
+
+  // Injection in the hook's notation: the flags and extra info come from the
+  // event being processed.
+  void Press(Vk key, const KeyEvent& ev);
+  void Release(Vk key, const KeyEvent& ev);
+  void ShiftTap(const KeyEvent& ev);
+
+  // First entry whose second key is the event's key and whose first key is
+  // held; -1 when none.
+  int MatchExtKb(const KeyEvent& ev) const;
+  int MatchVrKbBrw(const KeyEvent& ev) const;
+
+  bool AssignmentsSuspended() const;
+
+  SharedHookState& state_;
+  KeyInput& input_;
+  PressDurationFilter pressFilter_;
+  KeyEventRing ring_;
+  KeyEventHistory history_;
+  bool altGrCtrlSwallowed_ = false;
+  bool clearPreviousKey_ = false;
+  uint32_t historyCountdown_ = 0;
+  bool startCountdown_ = false;
+  // Set while the volume key injected for a notebook combination comes back,
+  // so that a combination naming that same key cannot recurse without end.
+  bool injectingVolumeKey_ = false;
+};
+
+}  // namespace tavel
