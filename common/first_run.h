@@ -1,0 +1,42 @@
+// Writing a new user's settings the first time any of the programs runs.
+#pragma once
+
+#include <functional>
+
+#include "common/defaults.h"
+#include "common/keyboard_layout.h"
+#include "common/records.h"
+#include "platform/registry.h"
+#include "platform/system_info.h"
+
+namespace tavel {
+
+// The caller's in-memory copies that the first run fills in beside the
+// registry: the hook library passes its shared state, the configuration
+// program its own memory. Status values other than the external-keyboard
+// settings are not touched (they are loaded from the registry afterwards).
+struct InMemorySettings {
+  VrKbMap& vrKbMap;
+  VrKbBrwMap& vrKbBrwMap;
+  ExtKbMap& extKbMap;
+  SymbMap& symbMap;
+  ExtKbSettings& extKbSettings;
+};
+
+// The layout of the system locale.
+uint32_t LayoutIdFromSystemLocale(SystemInfo& system);
+
+// Builds the external-keyboard default when the first run needs it, e.g.
+// FirstRunExtKbMap(GatherFirstRunCapabilities(io, registry)); it is called
+// only when the settings are actually written, so the routine costs one key
+// open on every later run.
+using ExtKbMapBuilder = std::function<ExtKbMap()>;
+
+// Does nothing when the user's settings root exists. Otherwise writes every
+// value a new user starts with: status values seeded from the machine-wide
+// Data key where present, the layout of the system locale, and the default
+// records. Returns true when it wrote the settings.
+bool InitializeDefaultSettings(Registry& registry, SystemInfo& system,
+                               const ExtKbMapBuilder& buildExtKbMap, InMemorySettings memory);
+
+}  // namespace tavel
