@@ -1,0 +1,49 @@
+#include "monitor/service_control.h"
+#include "panel/core/monitor_run_state.h"
+
+namespace tavel::panel {
+
+bool MonitorNeeded(const MonitorNeedSource& s) {
+  if (s.vrKbAsgnsStatus == 1 || s.extKbAsgnsStatus == 1) return true;
+  for (const KeySensEntry& e : s.keySensMap.entries) {
+    if (e.minimumPressMs != 0) return true;
+  }
+  // Only the hook can block the browser keys.
+  if (s.vrKbBrwAsgnsStatus == 0) return true;
+  for (const SymbEntry& e : s.symbMap.entries) {
+    if (e.characterChoice != 0 && e.firstKey != 0 && e.secondKey != 0) return true;
+  }
+  return false;
+}
+
+void StartMonitor(MonitorControl& control) {
+  control.SendServiceControl(kSvcMonitorStarted);
+  if (auto dir = control.InstallDirectory()) control.SetRunValue(*dir + "\\Tavelmon.exe");
+  control.LaunchMonitor(false);
+}
+
+void StopMonitor(MonitorControl& control) {
+  control.SendServiceControl(kSvcMonitorStopped);
+  if (control.InstallDirectory()) control.DeleteRunValue();
+  control.LaunchMonitor(true);
+}
+
+void UpdateMonitorRunStateTwoWay(bool needed, bool productEnabled, ProductState& state,
+                                 MonitorControl& control) {
+  if (needed && productEnabled) {
+    StartMonitor(control);
+  } else if (state.UsbObiKbDetectStatus() == 0 || !productEnabled) {
+    StopMonitor(control);
+  }
+}
+
+void UpdateMonitorRunStateThreeWay(bool needed, bool productEnabled, ProductState& state,
+                                   MonitorControl& control) {
+  if (productEnabled && (needed || state.UsbObiKbDetectStatus() != 0)) {
+    StartMonitor(control);
+  } else {
+    StopMonitor(control);
+  }
+}
+
+}  // namespace tavel::panel
