@@ -33,6 +33,7 @@ class KeyboardHookEngine {
   bool ModifierHeld(Vk firstKey) const;
 
  private:
+  bool FilterPressDuration(KeyEvent& ev);
   void Record(const KeyEvent& ev);
   void TrackKoreanKeys(const KeyEvent& ev);
   void Housekeeping();
@@ -40,14 +41,19 @@ class KeyboardHookEngine {
   void ReleaseHeldAltOrShift(const KeyEvent& ev);
   bool SpecialCharacters(const KeyEvent& ev);
   bool ExternalKeyboardFunctions(const KeyEvent& ev);
+  bool BrowserKeysDisabled(const KeyEvent& ev) const;
   bool NotebookEjectAndVolume(KeyEvent& ev);
-  bool AdjustAltGrAndKorean(KeyEvent& ev);
-  bool EmulateWindowsKey(const KeyEvent& ev, KeyRemap entry);
-  bool EmulateApplicationKey(const KeyEvent& ev, KeyRemap entry);
-  void ReleaseWindowsKeyOtherwise(const KeyEvent& ev, KeyRemap entry);
+  bool SwallowAltGrCtrl(const KeyEvent& ev);
+  void AdjustKoreanKeys(KeyEvent& ev) const;
+  bool EmulateKeys(const KeyEvent& ev);
 
-  // Injection in the hook's notation: the flags and extra info come from the
-  // event being processed.
+  // The emulated Windows key (entry 0) and Application key (entry 1).
+  bool EmulateWindowsKey(const KeyEvent& ev, KeyRemap entry);
+  void ReleaseWindowsKeyPlain(const KeyEvent& ev, Vk windowsKey);
+  void ReleaseHeldKeysAndWindowsKey(const KeyEvent& ev, Vk windowsKey, bool releaseAltGrCtrl);
+  bool EmulateApplicationKey(const KeyEvent& ev, KeyRemap entry);
+
+  // Injection: the flags and extra info come from the event being processed.
   void Press(Vk key, const KeyEvent& ev);
   void Release(Vk key, const KeyEvent& ev);
   void ShiftTap(const KeyEvent& ev);
@@ -57,7 +63,9 @@ class KeyboardHookEngine {
   int MatchExtKb(const KeyEvent& ev) const;
   int MatchVrKbBrw(const KeyEvent& ev) const;
 
-  bool AssignmentsSuspended() const;
+  // The configuration program's key test is running: no filter and no
+  // assignment applies.
+  bool KeyTestRunning() const { return state_.keySensStatus == kKeySensKeyTestRunning; }
 
   SharedHookState& state_;
   KeyInput& input_;
