@@ -13,6 +13,8 @@ struct CapabilityAnswers {
   bool driverF5 = false;        // selector 1, bit 4
   bool driverF9 = false;        // selector 1, bit 8
   bool driverF7 = false;        // selector 1, bit 6
+  // The branded-button sources are asked in this order until one says yes:
+  // driverF1, ostraVersion4, velmoraProgram.
   bool ostraVersion4 = false;   // Ostra help program version 4 or later
   bool velmoraProgram = false;  // Velmora program installed
   bool fnFx5Available = false;  // hot-key interface library: Fn+F5 exists
@@ -21,7 +23,6 @@ struct CapabilityAnswers {
 
 // The status values a new user starts with when no machine-wide seed exists.
 struct DefaultStatusValues {
-  uint32_t vrKbLangId = 29;
   uint32_t vrKbStatus = 0;
   uint32_t extKbStatus = 0;
   uint32_t extKbAutoStatus = 1;
