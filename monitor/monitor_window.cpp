@@ -1,0 +1,129 @@
+#include "monitor/monitor_window.h"
+
+#include "monitor/channel_records.h"
+#include "monitor/monitor_messages.h"
+#include "monitor/volume_mixer.h"
+
+namespace tavel {
+
+void MonitorWindow::HandleMessage(WindowHandle self, uint32_t message, uintptr_t wParam,
+                                  intptr_t lParam) {
+  switch (message) {
+    case WM_CREATE_MESSAGE: return OnCreate(self);
+    // Reached only when WM_QUIT is sent to the window itself; a posted one
+    // ends the message loop before any window sees it.
+    case WM_QUIT_MESSAGE: return parts_.hook.RemoveKeyboardHook();
+    case WM_TIMER_MESSAGE: return OnTimer(static_cast<uint32_t>(wParam));
+    case WM_DEVICECHANGE_MESSAGE: return OnDeviceChange(wParam);
+    case WM_FN_FUNCTION_REQUEST:
+      if (lParam == 1) ExecuteFnFunction(parts_.actions, static_cast<uint32_t>(wParam));
+      return;
+    case WM_ASSIGNED_KEY:
+      return ExecuteAction(parts_.actions, cache_.symbMap, static_cast<uint32_t>(lParam));
+    case WM_VRKB_SETTINGS_CHANGED:
+      return OnChannelMessage<VrKbChannelRecord>(IDT_APPLY_VRKB_SETTINGS);
+    case WM_EXTKB_SETTINGS_CHANGED:
+      return OnChannelMessage<ExtKbChannelRecord>(IDT_APPLY_EXTKB_SETTINGS);
+    case WM_SYMB_SETTINGS_CHANGED:
+      return OnChannelMessage<SymbChannelRecord>(IDT_APPLY_SYMB_SETTINGS);
+    default: return;
+  }
+}
+
+void MonitorWindow::OnCreate(WindowHandle self) {
+  HookLibrary& hook = parts_.hook;
+  hook.InstallKeyboardHook(self);
+  hook.LoadVrKbStatus();
+  hook.LoadExtKbSettings();
+  hook.LoadVrKbMap();
+  hook.LoadExtKbMap();
+  hook.LoadKeySensStatus();
+  hook.LoadKeySensMap();
+  hook.LoadSymbStatus();
+  hook.LoadSymbMap();
+  hook.GetSymbMap(cache_.symbMap);
+  hook.LoadVrKbBrwStatus();
+  hook.LoadVrKbBrwMap();
+  hook.GetVrKbBrwMap(cache_.vrKbBrwMap);
+  hook.GetKeySensMap(cache_.keySensMap);
+  hook.GetKeySensStatus(cache_.keySensAsgnsStatus);
+  // A key test that ended with its program (a crash) leaves the hook
+  // standing aside for good; with no configuration program running nobody
+  // can be testing keys, so filtering is switched back on.
+  if (cache_.keySensAsgnsStatus == kKeySensKeyTestRunning &&
+      !parts_.processes.MutexExists(kPanelInstanceMutex)) {
+    hook.SetKeySensStatus(kKeySensOn);
+    cache_.keySensAsgnsStatus = kKeySensOn;
+  }
+  parts_.keyboards.DetectUsbKeyboards();
+}
+
+void MonitorWindow::OnTimer(uint32_t id) {
+  switch (id) {
+    case IDT_APPLY_VRKB_SETTINGS: parts_.timers.Kill(id); return ApplyVrKb();
+    case IDT_APPLY_EXTKB_SETTINGS: parts_.timers.Kill(id); return ApplyExtKb();
+    case IDT_APPLY_SYMB_SETTINGS: parts_.timers.Kill(id); return ApplySymb();
+    case IDT_RESCAN_AND_CLOSE_MIXER:
+      parts_.timers.Kill(id);
+      parts_.keyboards.DetectUsbKeyboards();
+      return CloseVolumeMixer(parts_.windows);
+    case IDT_RESCAN_DEVICES:
+      parts_.timers.Kill(id);
+      return parts_.keyboards.DetectUsbKeyboards();
+    default: return;
+  }
+}
+
+void MonitorWindow::OnDeviceChange(uintptr_t event) {
+  if (event == DBT_CONFIGCHANGED_EVENT) {
+    parts_.timers.Arm(IDT_RESCAN_AND_CLOSE_MIXER, kDeviceSettleDelayMs);
+  } else if (event == DBT_DEVNODES_CHANGED_EVENT) {
+    parts_.timers.Arm(IDT_RESCAN_DEVICES, kDeviceSettleDelayMs);
+  }
+}
+
+// The record is copied while the sender waits; it is applied a moment later,
+// so a quick second send replaces it before it takes effect.
+template <typename Record>
+void MonitorWindow::OnChannelMessage(uint32_t timerId) {
+  Record record{};
+  if (!parts_.mappings.Read(kTavelSharedMemName, &record, sizeof record)) return;
+  Store(record);
+  parts_.timers.Arm(timerId, kApplySettingsDelayMs);
+}
+
+void MonitorWindow::Store(const VrKbChannelRecord& record) {
+  cache_.vrKbAsgnsStatus = record.vrKbAsgnsStatus;
+  cache_.vrKbMap = record.vrKbMap;
+  cache_.vrKbBrwAsgnsStatus = record.vrKbBrwAsgnsStatus;
+  cache_.vrKbBrwMap = record.vrKbBrwMap;
+}
+
+void MonitorWindow::Store(const ExtKbChannelRecord& record) {
+  cache_.extKbSettings = record.settings;
+  cache_.extKbMap = record.extKbMap;
+}
+
+void MonitorWindow::Store(const SymbChannelRecord& record) {
+  cache_.symbAsgnsStatus = record.symbAsgnsStatus;
+  cache_.symbMap = record.symbMap;
+}
+
+void MonitorWindow::ApplyVrKb() {
+  parts_.hook.SetVrKbStatus(cache_.vrKbAsgnsStatus);
+  parts_.hook.SetVrKbMap(cache_.vrKbMap);
+  parts_.hook.SetVrKbBrwStatus(cache_.vrKbBrwAsgnsStatus);
+  parts_.hook.SetVrKbBrwMap(cache_.vrKbBrwMap);
+}
+
+void MonitorWindow::ApplyExtKb() {
+  parts_.hook.SetExtKbSettings(cache_.extKbSettings);
+  parts_.hook.SetExtKbMap(cache_.extKbMap);
+}
+
+void MonitorWindow::ApplySymb() {
+  parts_.hook.SetSymbStatus(cache_.symbAsgnsStatus);
+  parts_.hook.SetSymbMap(cache_.symbMap);
+}
+
+}  // namespace tavel
