@@ -12,14 +12,14 @@ void DriverTriggerOrCycle(DriverFeatures& driver) {
     return;
   }
   if (!driver.IsSupported(kFeatureCycle)) return;
-  DriverFeatureValue current{};
+  FeatureState current{};
   if (!driver.Get(kFeatureCycle, current)) return;
   driver.Set(kFeatureCycle, static_cast<uint8_t>((current.value & 3) % 3 + 1));
 }
 
 void DriverStepUp(DriverFeatures& driver) {
   if (!driver.IsSupported(kFeatureStep)) return;
-  DriverFeatureValue current{};
+  FeatureState current{};
   if (!driver.Get(kFeatureStep, current)) return;
   uint8_t value = current.value;
   if (value < current.maximum) ++value;
@@ -28,7 +28,7 @@ void DriverStepUp(DriverFeatures& driver) {
 
 void DriverStepDown(DriverFeatures& driver) {
   if (!driver.IsSupported(kFeatureStep)) return;
-  DriverFeatureValue current{};
+  FeatureState current{};
   if (!driver.Get(kFeatureStep, current)) return;
   uint8_t value = current.value;
   if (value > 0) --value;

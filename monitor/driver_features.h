@@ -5,16 +5,13 @@
 
 #include <cstdint>
 
+#include "common/driver_client.h"
+
 namespace tavel {
 
 inline constexpr uint16_t kFeatureStep = 0x0008;
 inline constexpr uint16_t kFeatureCycle = 0x0010;
 inline constexpr uint16_t kFeatureTrigger = 0x2000;
-
-struct DriverFeatureValue {
-  uint8_t value;
-  uint8_t maximum;
-};
 
 class DriverFeatures {
  public:
@@ -22,7 +19,7 @@ class DriverFeatures {
   virtual bool IsSupported(uint16_t feature) = 0;
   // False when the device is missing, the feature unsupported or the request
   // refused.
-  virtual bool Get(uint16_t feature, DriverFeatureValue& out) = 0;
+  virtual bool Get(uint16_t feature, FeatureState& out) = 0;
   virtual bool Set(uint16_t feature, uint8_t value) = 0;
 };
 

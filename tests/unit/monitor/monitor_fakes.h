@@ -250,7 +250,7 @@ class FakeDriver : public DriverFeatures {
  public:
   explicit FakeDriver(CallLog& log) : log_(log) {}
   bool IsSupported(uint16_t feature) override { return values.count(feature) != 0; }
-  bool Get(uint16_t feature, DriverFeatureValue& out) override {
+  bool Get(uint16_t feature, FeatureState& out) override {
     if (!IsSupported(feature)) return false;
     out = values[feature];
     return true;
@@ -261,7 +261,7 @@ class FakeDriver : public DriverFeatures {
     values[feature].value = value;
     return true;
   }
-  std::map<uint16_t, DriverFeatureValue> values;  // supported features
+  std::map<uint16_t, FeatureState> values;  // supported features
 
  private:
   CallLog& log_;

@@ -1,0 +1,45 @@
+#include "monitor/win32/tavelhook_library.h"
+
+#include "hook/tavelhook_api.h"
+
+namespace tavel {
+
+bool TavelhookLibrary::InstallKeyboardHook(WindowHandle monitorWindow) {
+  return ::InstallKeyboardHook(reinterpret_cast<HWND>(monitorWindow)) != nullptr;
+}
+void TavelhookLibrary::RemoveKeyboardHook() { ::RemoveKeyboardHook(); }
+
+void TavelhookLibrary::LoadVrKbStatus() { ::LoadVrKbStatus(); }
+void TavelhookLibrary::LoadExtKbSettings() { ::LoadExtKbSettings(); }
+void TavelhookLibrary::LoadVrKbMap() { ::LoadVrKbMap(); }
+void TavelhookLibrary::LoadExtKbMap() { ::LoadExtKbMap(); }
+void TavelhookLibrary::LoadKeySensStatus() { ::LoadKeySensStatus(); }
+void TavelhookLibrary::LoadKeySensMap() { ::LoadKeySensMap(); }
+void TavelhookLibrary::LoadSymbStatus() { ::LoadSymbStatus(); }
+void TavelhookLibrary::LoadSymbMap() { ::LoadSymbMap(); }
+void TavelhookLibrary::LoadVrKbBrwStatus() { ::LoadVrKbBrwStatus(); }
+void TavelhookLibrary::LoadVrKbBrwMap() { ::LoadVrKbBrwMap(); }
+
+void TavelhookLibrary::GetSymbMap(SymbMap& out) { ::GetSymbMap(&out); }
+void TavelhookLibrary::GetVrKbBrwMap(VrKbBrwMap& out) { ::GetVrKbBrwMap(&out); }
+void TavelhookLibrary::GetKeySensMap(KeySensMap& out) { ::GetKeySensMap(&out); }
+void TavelhookLibrary::GetKeySensStatus(uint32_t& out) {
+  DWORD status = out;
+  ::GetKeySensStatus(&status);
+  out = status;
+}
+
+void TavelhookLibrary::SetVrKbStatus(uint32_t status) { ::SetVrKbStatus(status); }
+void TavelhookLibrary::SetVrKbMap(const VrKbMap& map) { ::SetVrKbMap(&map); }
+void TavelhookLibrary::SetVrKbBrwStatus(uint32_t status) { ::SetVrKbBrwStatus(status); }
+void TavelhookLibrary::SetVrKbBrwMap(const VrKbBrwMap& map) { ::SetVrKbBrwMap(&map); }
+void TavelhookLibrary::SetExtKbSettings(const ExtKbSettingsRequest& r) {
+  ::SetExtKbSettings(r.mask, r.values.status, r.values.autoStatus, r.values.usbKbPresent,
+                     r.values.docked, r.values.morrowUsbKbPresent);
+}
+void TavelhookLibrary::SetExtKbMap(const ExtKbMap& map) { ::SetExtKbMap(&map); }
+void TavelhookLibrary::SetSymbStatus(uint32_t status) { ::SetSymbStatus(status); }
+void TavelhookLibrary::SetSymbMap(const SymbMap& map) { ::SetSymbMap(&map); }
+void TavelhookLibrary::SetKeySensStatus(uint32_t status) { ::SetKeySensStatus(status); }
+
+}  // namespace tavel

@@ -1,0 +1,40 @@
+// The hook library's operations, linked by ordinal.
+#pragma once
+
+#include "monitor/hook_library.h"
+
+namespace tavel {
+
+class TavelhookLibrary : public HookLibrary {
+ public:
+  bool InstallKeyboardHook(WindowHandle monitorWindow) override;
+  void RemoveKeyboardHook() override;
+
+  void LoadVrKbStatus() override;
+  void LoadExtKbSettings() override;
+  void LoadVrKbMap() override;
+  void LoadExtKbMap() override;
+  void LoadKeySensStatus() override;
+  void LoadKeySensMap() override;
+  void LoadSymbStatus() override;
+  void LoadSymbMap() override;
+  void LoadVrKbBrwStatus() override;
+  void LoadVrKbBrwMap() override;
+
+  void GetSymbMap(SymbMap& out) override;
+  void GetVrKbBrwMap(VrKbBrwMap& out) override;
+  void GetKeySensMap(KeySensMap& out) override;
+  void GetKeySensStatus(uint32_t& out) override;
+
+  void SetVrKbStatus(uint32_t status) override;
+  void SetVrKbMap(const VrKbMap& map) override;
+  void SetVrKbBrwStatus(uint32_t status) override;
+  void SetVrKbBrwMap(const VrKbBrwMap& map) override;
+  void SetExtKbSettings(const ExtKbSettingsRequest& request) override;
+  void SetExtKbMap(const ExtKbMap& map) override;
+  void SetSymbStatus(uint32_t status) override;
+  void SetSymbMap(const SymbMap& map) override;
+  void SetKeySensStatus(uint32_t status) override;
+};
+
+}  // namespace tavel

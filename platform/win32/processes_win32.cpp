@@ -1,0 +1,51 @@
+#include "platform/win32/processes_win32.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace tavel {
+
+namespace {
+
+DWORD WINAPI RunWork(void* parameter) {
+  std::unique_ptr<std::function<void()>> work(static_cast<std::function<void()>*>(parameter));
+  (*work)();
+  return 0;
+}
+
+}  // namespace
+
+bool Win32Processes::RunSystemProgram(const char* fileName, int showCommand) {
+  char folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return false;
+  const std::string command = std::string("\"") + folder + "\\" + fileName + "\"";
+  return WinExec(command.c_str(), static_cast<UINT>(showCommand)) > 31;
+}
+
+bool Win32Processes::MutexExists(const char* name) {
+  HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, name);
+  if (mutex != nullptr) {
+    CloseHandle(mutex);
+    return true;
+  }
+  // A mutex we may not open exists all the same.
+  return GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+bool Win32Processes::StartThread(std::function<void()> work) {
+  auto* parameter = new std::function<void()>(std::move(work));
+  HANDLE thread = CreateThread(nullptr, 0, RunWork, parameter, 0, nullptr);
+  if (thread == nullptr) {
+    delete parameter;
+    return false;
+  }
+  CloseHandle(thread);
+  return true;
+}
+
+void Win32Processes::DebugOutput(const char* text) { OutputDebugStringA(text); }
+
+}  // namespace tavel

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/processes.h"
+
+namespace tavel {
+
+class Win32Processes : public Processes {
+ public:
+  bool RunSystemProgram(const char* fileName, int showCommand) override;
+  bool MutexExists(const char* name) override;
+  bool StartThread(std::function<void()> work) override;
+  void DebugOutput(const char* text) override;
+};
+
+}  // namespace tavel
