@@ -3,7 +3,7 @@
 # display: right Alt alone, right Ctrl + F4, then Escape to end the run.
 # Usage: run_hook_e2e.sh WINE-EXEC PROGRAM.exe   (DISPLAY must be set)
 # xdotool key codes of Xvfb's default map: 108 right Alt, 105 right Ctrl,
-# 70 F4, 9 Escape (the key names press the left keys too).
+# 70 F4 (the names Alt_R and Control_R press the left keys too).
 wine_exec=$1
 program=$2
 [ -n "$DISPLAY" ] || { echo "DISPLAY is not set"; exit 1; }
@@ -21,5 +21,5 @@ xdotool windowfocus --sync "$window"
 sleep 0.5
 xdotool keydown 108; sleep 0.1; xdotool keyup 108; sleep 0.3
 xdotool keydown 105; sleep 0.1; xdotool key 70; sleep 0.1; xdotool keyup 105; sleep 0.3
-xdotool key 9
+xdotool key Escape
 wait "$pid"
