@@ -1,0 +1,296 @@
+// Shows Tavelpanel's dialog templates and artwork on their own, so they can be
+// looked at (and screenshot) without the program, and checks that every
+// template can be instantiated.
+//   preview check        create every template once; exit code = failures
+//   preview show <id>    show one template until its window is closed
+//                        (a page id shows the four pages in a property sheet)
+//   preview icons        a window with every icon and the caption band
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string_view>
+
+#include "resource.h"
+
+namespace {
+
+const int kDialogs[] = {IDD_ABOUTBOX,         IDD_NOTEBOOK_KB_PAGE, IDD_KEY_SENS_PAGE,
+                        IDD_CAPTION_BAND,     IDD_MAIN_DIALOG,      IDD_EXTERNAL_KB_PAGE,
+                        IDD_SPECIAL_CHAR_PAGE, IDD_RESET_DIALOG,    IDD_OPTIONS_DIALOG};
+const int kPages[] = {IDD_NOTEBOOK_KB_PAGE, IDD_EXTERNAL_KB_PAGE, IDD_KEY_SENS_PAGE,
+                      IDD_SPECIAL_CHAR_PAGE};
+
+struct IconSample {
+    int id;
+    int cx;
+    int cy;
+};
+// Every icon at the size the program draws it.
+const IconSample kIcons[] = {
+    {IDI_TAVELKIT, 16, 16},        {IDI_TAVELKIT, 32, 32},        {IDI_TAVELKIT, 48, 48},
+    {IDI_ARROW_UP, 16, 16},        {IDI_ARROW_DOWN, 16, 16},      {IDI_ARROW_LEFT, 16, 16},
+    {IDI_ARROW_RIGHT, 16, 16},     {IDI_VOLUME_UP, 16, 16},       {IDI_VOLUME_DOWN, 16, 16},
+    {IDI_VOLUME_MUTE, 16, 16},     {IDI_VARO_BUTTON, 48, 16},     {IDI_OSTRA_BUTTON, 48, 16},
+    {IDI_VELMORA_BUTTON, 48, 16},  {IDI_STANDBY, 32, 16},         {IDI_HIBERNATE, 32, 16},
+    {IDI_WIRELESS_RADIO, 32, 16},  {IDI_EJECT, 16, 16},           {IDI_MAGNIFIER, 32, 16},
+    {IDI_PRESENTATION, 32, 16},    {IDI_SHIFT_KEY, 32, 16},       {IDI_ARABIC_KEY, 32, 16},
+    {IDI_HANJA_KEY, 32, 16},       {IDI_HAN_YEONG_KEY, 32, 16},   {IDI_BROWSER_BACK, 16, 16},
+    {IDI_BROWSER_FORWARD, 16, 16}, {IDI_CHAR_EURO, 16, 16},       {IDI_CHAR_POUND, 16, 16},
+    {IDI_CHAR_YEN, 16, 16},        {IDI_CHAR_CENT, 16, 16},       {IDI_CHAR_COPYRIGHT, 16, 16},
+    {IDI_CHAR_REGISTERED, 16, 16}, {IDI_CHAR_TRADE_MARK, 16, 16}, {IDI_CHAR_DEGREE, 16, 16},
+    {IDI_CHAR_PLUS_MINUS, 16, 16}, {IDI_CHAR_LESS_EQUAL, 16, 16}, {IDI_CHAR_GREATER_EQUAL, 16, 16},
+};
+
+bool IsPage(int id) {
+    for (int page : kPages)
+        if (page == id) return true;
+    return false;
+}
+
+bool IsChildTemplate(int id) {
+    return IsPage(id) || id == IDD_CAPTION_BAND || id == IDD_MAIN_DIALOG;
+}
+
+std::wstring_view ClassOf(HWND control, wchar_t (&buffer)[64]) {
+    int n = GetClassNameW(control, buffer, 64);
+    return {buffer, static_cast<size_t>(n)};
+}
+
+// Stand-in content where the program fills controls at run time, so that the
+// layout can be judged with real text in place.
+BOOL CALLBACK FillSample(HWND control, LPARAM) {
+    wchar_t name[64];
+    std::wstring_view cls = ClassOf(control, name);
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    wchar_t text[256];
+    LoadStringW(inst, IDS_NOT_ASSIGNED, text, 256);
+    if (cls == L"ComboBoxEx32") {
+        COMBOBOXEXITEMW item{};
+        item.mask = CBEIF_TEXT;
+        item.iItem = 0;
+        item.pszText = text;
+        SendMessageW(control, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(control, CB_SETCURSEL, 0, 0);
+    } else if (cls == L"ComboBox") {
+        SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        SendMessageW(control, CB_SETCURSEL, 0, 0);
+    } else if (cls == L"msctls_trackbar32") {
+        SendMessageW(control, TBM_SETRANGE, TRUE, MAKELPARAM(0, 4));
+    }
+    const struct { int control; int string; } texts[] = {
+        {IDC_KSN_EXPLAIN, IDS_KSN_EXPLAIN},
+        {IDC_KSN_START_HELP, IDS_KSN_START_HELP},
+        {IDC_KSN_RECOGNISED_HELP, IDS_KSN_RECOGNISED_HELP},
+    };
+    HWND parent = GetParent(control);
+    bool keySensPage = GetDlgItem(parent, IDC_KSN_TEST_BUTTON) != nullptr;
+    for (const auto& t : texts) {
+        if (keySensPage && GetDlgCtrlID(control) == t.control) {
+            LoadStringW(inst, t.string, text, 256);
+            SetWindowTextW(control, text);
+        }
+    }
+    return TRUE;
+}
+
+INT_PTR CALLBACK SampleProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+    case WM_INITDIALOG:
+        EnumChildWindows(dlg, FillSample, 0);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
+            if (GetWindowLongW(dlg, GWL_STYLE) & WS_CHILD)
+                DestroyWindow(GetParent(dlg));  // the host window ends the loop
+            else
+                EndDialog(dlg, LOWORD(wp));
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(wnd, msg, wp, lp);
+}
+
+HWND CreateHost(const wchar_t* title, int width, int height) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = HostProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    wc.lpszClassName = L"TavelResPreviewHost";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                           20, 20, width, height, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+// Outer size of a window whose client area holds the dialog template.
+SIZE HostSizeFor(HWND dialog) {
+    RECT r;
+    GetWindowRect(dialog, &r);
+    RECT outer = {0, 0, r.right - r.left, r.bottom - r.top};
+    AdjustWindowRect(&outer, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+int RunLoop() {
+    MSG m;
+    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+    return 0;
+}
+
+int Check() {
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    HWND host = CreateHost(L"check", 100, 100);
+    int failures = 0;
+    for (int id : kDialogs) {
+        HWND dlg = CreateDialogParamW(inst, MAKEINTRESOURCEW(id), IsChildTemplate(id) ? host : nullptr,
+                                      SampleProc, 0);
+        int controls = 0;
+        for (HWND c = dlg ? GetWindow(dlg, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT))
+            ++controls;
+        std::printf("dialog %d: %s, %d controls\n", id, dlg ? "created" : "FAILED", controls);
+        if (!dlg) ++failures;
+        if (dlg) DestroyWindow(dlg);
+    }
+    DestroyWindow(host);
+    return failures;
+}
+
+int ShowPages(int first) {
+    PROPSHEETPAGEW pages[4]{};
+    int start = 0;
+    for (int i = 0; i < 4; ++i) {
+        pages[i].dwSize = sizeof(PROPSHEETPAGEW);
+        pages[i].hInstance = GetModuleHandleW(nullptr);
+        pages[i].pszTemplate = MAKEINTRESOURCEW(kPages[i]);
+        pages[i].pfnDlgProc = SampleProc;
+        if (kPages[i] == first) start = i;
+    }
+    PROPSHEETHEADERW sheet{};
+    sheet.dwSize = sizeof(sheet);
+    sheet.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+    sheet.hInstance = GetModuleHandleW(nullptr);
+    sheet.pszCaption = L"Tavelkit";
+    sheet.nPages = 4;
+    sheet.nStartPage = start;
+    sheet.ppsp = pages;
+    PropertySheetW(&sheet);
+    return 0;
+}
+
+int Show(int id) {
+    if (IsPage(id)) return ShowPages(id);
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    if (!IsChildTemplate(id)) {
+        DialogBoxParamW(inst, MAKEINTRESOURCEW(id), nullptr, SampleProc, 0);
+        return 0;
+    }
+    HWND host = CreateHost(L"Tavelkit", 100, 100);
+    HWND dlg = CreateDialogParamW(inst, MAKEINTRESOURCEW(id), host, SampleProc, 0);
+    if (!dlg) return 1;
+    SIZE s = HostSizeFor(dlg);
+    SetWindowPos(host, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER);
+    ShowWindow(dlg, SW_SHOW);
+    ShowWindow(host, SW_SHOW);
+    return RunLoop();
+}
+
+// Draws every icon three ways: straight, and through masked 16-bit and 8-bit
+// image lists as the pages' pictures and character lists hold them, each on
+// the window colour and on the selection colour.
+LRESULT CALLBACK IconsProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_PAINT) return HostProc(wnd, msg, wp, lp);
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(wnd, &ps);
+    RECT client;
+    GetClientRect(wnd, &client);
+    HBITMAP bmp = static_cast<HBITMAP>(LoadImageW(inst, MAKEINTRESOURCEW(IDB_CAPTION_BAND), IMAGE_BITMAP, 0, 0, 0));
+    HDC mem = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BITMAP info;
+    GetObjectW(bmp, sizeof(info), &info);
+    BitBlt(dc, 0, 0, client.right, 39, mem, info.bmWidth - client.right, 0, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(bmp);
+    HFONT font = CreateFontW(-13, 0, 0, 0, 600, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetTextCharacterExtra(dc, 1);
+    wchar_t heading[128];
+    LoadStringW(inst, IDS_CAPTION_HEADING, heading, 128);
+    TextOutW(dc, 10, 18 - 6, heading, lstrlenW(heading));
+    SetTextCharacterExtra(dc, 0);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+
+    const UINT depths[] = {0, ILC_COLOR16 | ILC_MASK, ILC_COLOR8 | ILC_MASK};
+    const int backgrounds[] = {COLOR_WINDOW, COLOR_HIGHLIGHT};
+    int y = 50;
+    for (int bg : backgrounds) {
+        for (UINT depth : depths) {
+            RECT row = {0, y - 2, client.right, y + 18};
+            FillRect(dc, &row, GetSysColorBrush(bg));
+            int x = 8;
+            for (const auto& s : kIcons) {
+                HICON icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(s.id), IMAGE_ICON, s.cx, s.cy, 0));
+                int h = s.cy > 16 ? 16 : s.cy;
+                int w = s.cx * h / s.cy;
+                if (depth == 0) {
+                    DrawIconEx(dc, x, y, icon, w, h, 0, nullptr, DI_NORMAL);
+                } else {
+                    HIMAGELIST list = ImageList_Create(w, h, depth, 0, 1);
+                    ImageList_ReplaceIcon(list, -1, icon);
+                    ImageList_Draw(list, 0, dc, x, y, ILD_TRANSPARENT);
+                    ImageList_Destroy(list);
+                }
+                DestroyIcon(icon);
+                x += w + 6;
+            }
+            y += 24;
+        }
+    }
+    // The large sizes of the product icon.
+    int x = 8;
+    for (int size : {16, 32, 48}) {
+        HICON icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_TAVELKIT), IMAGE_ICON, size, size, 0));
+        DrawIconEx(dc, x, y + 4, icon, size, size, 0, nullptr, DI_NORMAL);
+        DestroyIcon(icon);
+        x += size + 10;
+    }
+    EndPaint(wnd, &ps);
+    return 0;
+}
+
+int ShowIcons() {
+    HWND host = CreateHost(L"Tavelkit artwork", 980, 300);
+    SetWindowLongPtrW(host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IconsProc));
+    ShowWindow(host, SW_SHOW);
+    return RunLoop();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&icc);
+    if (argc >= 2 && std::wcscmp(argv[1], L"check") == 0) return Check();
+    if (argc >= 3 && std::wcscmp(argv[1], L"show") == 0) return Show(_wtoi(argv[2]));
+    if (argc >= 2 && std::wcscmp(argv[1], L"icons") == 0) return ShowIcons();
+    std::printf("usage: preview check | show <dialog id> | icons\n");
+    return 2;
+}
