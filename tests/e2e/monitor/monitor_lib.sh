@@ -1,0 +1,42 @@
+# Shared by the monitor's end-to-end scripts. Sourced with the folder of the
+# Windows binaries in $1; uses the prefix and display the caller set up.
+set -u
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/../../../tools/wine-env"
+bin=$1
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() { local what=$1; shift; if "$@"; then echo "ok: $what"; else fail "$what"; fi; }
+probe() { timeout 20 "$WINE" "$bin/monitor_probe.exe" "$@" | tr -d '\r'; }
+monitor_runs() { timeout 20 "$WINE" "$bin/monitor_probe.exe" running; }
+tavelmon() { timeout 20 "$WINE" "$bin/Tavelmon.exe" "$@"; }
+
+# Waits up to 10 s for a command to succeed.
+eventually() {
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+pid_gone() { ! kill -0 "$1" 2>/dev/null; }
+no_monitor() { ! monitor_runs; }
+
+# Starts a monitor in the background and waits for its window.
+start_monitor() {
+  "$WINE" "$bin/Tavelmon.exe" "$@" &
+  MONITOR_PID=$!
+  eventually monitor_runs
+}
+
+stop_monitor() {
+  tavelmon /x
+  eventually pid_gone "$MONITOR_PID"
+}
+
+reg_value() {  # key value -> data column of `reg query`
+  "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
+}
+
+finish() {
+  [ "$failures" -eq 0 ] && echo "all passed" || echo "$failures failed"
+  exit $((failures != 0))
+}

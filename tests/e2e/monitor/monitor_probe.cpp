@@ -1,0 +1,152 @@
+// Test driver for the monitor's end-to-end tests: plays the configuration
+// program's side of the channel with the real sender, plays a stranger
+// sending channel messages without a proper mapping, and reads back what the
+// hook library holds.
+//
+//   monitor_probe running                 exit 0 when a monitor window exists
+//   monitor_probe send-vrkb STATUS PHYS EMUL
+//   monitor_probe watch-vrkb PHYS1 EMUL1 [PHYS2 EMUL2]
+//                                         sends one record (or two at once) and
+//                                         watches the shared state: prints when
+//                                         the last one is in force and whether
+//                                         anything else was seen on the way
+//   monitor_probe send-symb ROW CHOICE FIRST SECOND
+//   monitor_probe send-ext MASK STATUS AUTO ROW FIRST SECOND
+//   monitor_probe send-bare MESSAGE       no mapping at all
+//   monitor_probe send-short MESSAGE FILE mapping backed by an 8-byte file
+//   monitor_probe show                    prints the hook library's shared state
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "hook/tavelhook_api.h"
+#include "monitor/channel_sender.h"
+#include "platform/win32/file_mapping_win32.h"
+#include "platform/win32/window_messages_win32.h"
+
+using namespace tavel;
+
+namespace {
+
+uint32_t Number(const char* text) { return static_cast<uint32_t>(std::strtoul(text, nullptr, 0)); }
+
+HWND Monitor() { return FindWindowA(kMonitorWindowClass, nullptr); }
+
+int SendShort(uint32_t message, const char* path) {
+  HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 3;
+  const char bytes[8] = {1, 0, 0, 0, 1, 0, 0, 0};
+  DWORD written = 0;
+  WriteFile(file, bytes, sizeof bytes, &written, nullptr);
+  HANDLE mapping = CreateFileMappingA(file, nullptr, PAGE_READWRITE, 0, 0, kTavelSharedMemName);
+  if (mapping == nullptr) return 4;
+  SendMessageA(Monitor(), message, 0, 0);
+  CloseHandle(mapping);
+  CloseHandle(file);
+  DeleteFileA(path);
+  return 0;
+}
+
+void Show() {
+  VrKbMap vrKb{};
+  GetVrKbMap(&vrKb);
+  DWORD vrKbStatus = 0;
+  GetVrKbStatus(&vrKbStatus);
+  SymbMap symb{};
+  GetSymbMap(&symb);
+  ExtKbMap ext{};
+  GetExtKbMap(&ext);
+  ExtKbSettingsRequest settings{kExtKbMaskAll, {}};
+  GetExtKbSettings(&settings);
+  DWORD keySens = 0;
+  GetKeySensStatus(&keySens);
+  std::printf("vrkb %lu %X %X\n", vrKbStatus, vrKb.entries[0].physicalKey, vrKb.entries[0].emulatedKey);
+  std::printf("symb0 %u %X %X\n", symb.entries[0].characterChoice, symb.entries[0].firstKey,
+              symb.entries[0].secondKey);
+  std::printf("ext %u %u %u %u %u\n", settings.values.status, settings.values.autoStatus,
+              settings.values.usbKbPresent, settings.values.docked, settings.values.morrowUsbKbPresent);
+  std::printf("ext4 %X %X\n", ext.entries[4].firstKey, ext.entries[4].secondKey);
+  std::printf("keysens %lu\n", keySens);
+}
+
+VrKbChannelRecord VrKbRecord(uint32_t status, uint32_t physical, uint32_t emulated) {
+  VrKbChannelRecord record{};
+  record.vrKbAsgnsStatus = status;
+  record.vrKbMap.entries[0] = {physical, emulated};
+  record.vrKbBrwAsgnsStatus = 1;
+  return record;
+}
+
+int WatchVrKb(int count, char** pairs) {
+  Win32FileMappings mappings;
+  Win32WindowMessages windows;
+  VrKbMap before{};
+  GetVrKbMap(&before);
+  LARGE_INTEGER frequency, start, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  VrKbChannelRecord last{};
+  for (int i = 0; i < count; ++i) {
+    last = VrKbRecord(1, Number(pairs[2 * i]), Number(pairs[2 * i + 1]));
+    if (!SendChannelRecord(mappings, windows, last)) return 1;
+  }
+  bool sawOther = false;
+  for (;;) {
+    VrKbMap current{};
+    GetVrKbMap(&current);
+    QueryPerformanceCounter(&now);
+    const double ms = 1000.0 * (now.QuadPart - start.QuadPart) / frequency.QuadPart;
+    if (std::memcmp(&current, &last.vrKbMap, sizeof current) == 0) {
+      std::printf("applied_ms %.1f other_seen %d\n", ms, sawOther ? 1 : 0);
+      return 0;
+    }
+    if (std::memcmp(&current, &before, sizeof current) != 0) sawOther = true;
+    if (ms > 3000) {
+      std::printf("not_applied other_seen %d\n", sawOther ? 1 : 0);
+      return 1;
+    }
+    Sleep(1);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  const std::string command = argv[1];
+  Win32FileMappings mappings;
+  Win32WindowMessages windows;
+  if (command == "running") return Monitor() != nullptr ? 0 : 1;
+  if (command == "show") {
+    Show();
+    return 0;
+  }
+  if (command == "send-vrkb" && argc == 5) {
+    return SendChannelRecord(mappings, windows, VrKbRecord(Number(argv[2]), Number(argv[3]), Number(argv[4])))
+               ? 0
+               : 1;
+  }
+  if (command == "watch-vrkb" && (argc == 4 || argc == 6)) return WatchVrKb((argc - 2) / 2, argv + 2);
+  if (command == "send-symb" && argc == 6) {
+    SymbChannelRecord record{};
+    record.symbAsgnsStatus = 1;
+    record.symbMap.entries[Number(argv[2])] = {Number(argv[3]), Number(argv[4]), Number(argv[5])};
+    return SendChannelRecord(mappings, windows, record) ? 0 : 1;
+  }
+  if (command == "send-ext" && argc == 8) {
+    ExtKbChannelRecord record{};
+    record.settings = {Number(argv[2]), {Number(argv[3]), Number(argv[4]), 0, 0, 0}};
+    record.extKbMap.entries[Number(argv[5])] = {Number(argv[6]), Number(argv[7])};
+    return SendChannelRecord(mappings, windows, record) ? 0 : 1;
+  }
+  if (command == "send-bare" && argc == 3) {
+    SendMessageA(Monitor(), Number(argv[2]), 0, 0);
+    return 0;
+  }
+  if (command == "send-short" && argc == 4) return SendShort(Number(argv[2]), argv[3]);
+  return 2;
+}
