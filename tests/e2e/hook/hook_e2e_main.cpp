@@ -67,9 +67,8 @@ std::string ExeBeside(const char* name) {
   return folder.substr(0, folder.find_last_of('\\') + 1) + name;
 }
 
-DWORD RunSecondProcess(DWORD expectedSymbStatus) {
-  std::string command = "\"" + ExeBeside("tavelhook_e2e_second.exe") + "\" " +
-                        std::to_string(expectedSymbStatus);
+DWORD RunSecondProcess(const std::string& argument) {
+  std::string command = "\"" + ExeBeside("tavelhook_e2e_second.exe") + "\" " + argument;
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
@@ -93,7 +92,7 @@ void CheckSharedState() {
         "the loaded external-keyboard map holds right Ctrl + F4 for standby");
 
   Check(SetSymbStatus(7) == ERROR_SUCCESS, "SetSymbStatus(7)");
-  DWORD second = RunSecondProcess(7);
+  DWORD second = RunSecondProcess("7");
   Check(second == 0, ("second process: sees our value, sets its own, removes a hook on a "
                       "desktop without one (exit " + std::to_string(second) + ")").c_str());
   DWORD keySens = 0;
@@ -101,6 +100,31 @@ void CheckSharedState() {
   Check(keySens == 2, "the second process's SetKeySensStatus(2) is seen here");
   SetKeySensStatus(1);
   SetSymbStatus(0);
+}
+
+// A user without settings gets the first-run defaults from the first process
+// that loads the library, in the registry and in the shared records.
+void CheckFirstRun() {
+  RemoveSettings();
+  const tavel::VrKbMap other{{{tavel::vk::RControl, tavel::vk::LWin}, {0, 0}}};
+  SetVrKbMap(&other);
+  RemoveSettings();  // the Set above wrote the VrKb key again
+  Check(RunSecondProcess("--load-only") == 0, "a process loads the library for a new user");
+  HKEY key = nullptr;
+  tavel::VrKbMap stored{};
+  DWORD size = sizeof(stored);
+  bool written = RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Norvik\\Tavel\\DataV1_1\\VrKb", 0,
+                               KEY_READ, &key) == ERROR_SUCCESS &&
+                 RegQueryValueExA(key, "Mapdata", nullptr, nullptr,
+                                  reinterpret_cast<BYTE*>(&stored), &size) == ERROR_SUCCESS;
+  if (key) RegCloseKey(key);
+  Check(written && stored.entries[0].physicalKey == tavel::vk::RMenu,
+        "first run: the default notebook map is in the registry");
+  tavel::VrKbMap shared{};
+  GetVrKbMap(&shared);
+  Check(shared.entries[0].physicalKey == tavel::vk::RMenu &&
+            shared.entries[0].emulatedKey == tavel::vk::LWin,
+        "first run: the default notebook map is in the shared state");
 }
 
 // Pumps messages until the observer sees Escape released, or the time is up.
@@ -180,6 +204,7 @@ int main() {
   CheckKeys(RunUntilEscape());
 
   Check(RemoveKeyboardHook() != FALSE, "RemoveKeyboardHook of the installed hook");
+  CheckFirstRun();
   StopKeyObserver();
   RemoveSettings();
   std::printf("%d failure(s)\n", g_failures);

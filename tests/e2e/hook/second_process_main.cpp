@@ -1,10 +1,13 @@
 // The second process of the hook library test: loads the library by name as
 // the configuration program does, checks that it sees the first process's
 // state, changes it, and removes a hook on a desktop where none was installed.
-// Exit code 0 on success; otherwise the number of the failed check.
+// With --load-only it just loads and unloads the library (its first-run
+// settings are what the caller checks). Exit code 0 on success; otherwise the
+// number of the failed check.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "proc_address.h"
 
@@ -30,9 +33,13 @@ DWORD WINAPI RemoveOnOtherDesktop(LPVOID parameter) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  DWORD expectedSymbStatus = argc > 1 ? strtoul(argv[1], nullptr, 10) : 0;
   HMODULE library = LoadLibraryA("Tavelhook.dll");
   if (!library) return 10;
+  if (argc > 1 && std::strcmp(argv[1], "--load-only") == 0) {
+    FreeLibrary(library);
+    return 0;
+  }
+  DWORD expectedSymbStatus = argc > 1 ? strtoul(argv[1], nullptr, 10) : 0;
   auto getSymbStatus = ProcByOrdinal<GetStatusFn>(library, 35);
   auto setKeySensStatus = ProcByOrdinal<SetStatusFn>(library, 30);
   auto removeHook = ProcByOrdinal<RemoveHookFn>(library, 11);
