@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs the hook library test program and types into its window on the X
-# display: right Alt alone, right Ctrl + F4, then Escape to end the run.
+# display: right Alt alone twice (the program switches its assignments back
+# on between the two), right Ctrl + F4, then Escape to end the run.
 # Usage: run_hook_e2e.sh WINE-EXEC PROGRAM.exe   (DISPLAY must be set)
 # xdotool key codes of Xvfb's default map: 108 right Alt, 105 right Ctrl,
 # 70 F4 (the names Alt_R and Control_R press the left keys too).
@@ -19,6 +20,7 @@ if [ -z "$window" ]; then
 fi
 xdotool windowfocus --sync "$window"
 sleep 0.5
+xdotool keydown 108; sleep 0.1; xdotool keyup 108; sleep 0.3
 xdotool keydown 108; sleep 0.1; xdotool keyup 108; sleep 0.3
 xdotool keydown 105; sleep 0.1; xdotool key 70; sleep 0.1; xdotool keyup 105; sleep 0.3
 xdotool key Escape
