@@ -168,43 +168,136 @@ int Check() {
     return failures;
 }
 
-int ShowPages(int first) {
+// The four pages in a property sheet, starting at the given page.
+struct Sheet {
     PROPSHEETPAGEW pages[4]{};
-    int start = 0;
-    for (int i = 0; i < 4; ++i) {
-        pages[i].dwSize = sizeof(PROPSHEETPAGEW);
-        pages[i].hInstance = GetModuleHandleW(nullptr);
-        pages[i].pszTemplate = MAKEINTRESOURCEW(kPages[i]);
-        pages[i].pfnDlgProc = SampleProc;
-        if (kPages[i] == first) start = i;
+    PROPSHEETHEADERW header{};
+
+    explicit Sheet(int firstPage) {
+        for (int i = 0; i < 4; ++i) {
+            pages[i].dwSize = sizeof(PROPSHEETPAGEW);
+            pages[i].hInstance = GetModuleHandleW(nullptr);
+            pages[i].pszTemplate = MAKEINTRESOURCEW(kPages[i]);
+            pages[i].pfnDlgProc = SampleProc;
+            if (kPages[i] == firstPage) header.nStartPage = i;
+        }
+        header.dwSize = sizeof(header);
+        header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+        header.hInstance = GetModuleHandleW(nullptr);
+        header.pszCaption = L"Tavelkit";
+        header.nPages = 4;
+        header.ppsp = pages;
     }
-    PROPSHEETHEADERW sheet{};
-    sheet.dwSize = sizeof(sheet);
-    sheet.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
-    sheet.hInstance = GetModuleHandleW(nullptr);
-    sheet.pszCaption = L"Tavelkit";
-    sheet.nPages = 4;
-    sheet.nStartPage = start;
-    sheet.ppsp = pages;
-    PropertySheetW(&sheet);
+};
+
+// Turns the sheet's own template into a child window, as the main dialog
+// embeds it.
+int CALLBACK ChildSheetCallback(HWND, UINT msg, LPARAM lp) {
+    if (msg != PSCB_PRECREATE) return 0;
+    WORD* words = reinterpret_cast<WORD*>(lp);
+    bool extended = words[1] == 0xFFFF;  // DLGTEMPLATEEX: style after version, signature, help id, ex-style
+    DWORD* style = reinterpret_cast<DWORD*>(extended ? words + 6 : words);
+    *style = (*style & ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE)) | WS_CHILD | DS_CONTROL;
     return 0;
 }
 
+void PaintCaptionBand(HDC dc, int width);
+
+INT_PTR CALLBACK BandProc(HWND dlg, UINT msg, WPARAM, LPARAM) {
+    if (msg != WM_PAINT) return FALSE;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(dlg, &ps);
+    RECT client;
+    GetClientRect(dlg, &client);
+    PaintCaptionBand(dc, client.right);
+    EndPaint(dlg, &ps);
+    return TRUE;
+}
+
+// The main window as the program lays it out: caption band on top, the main
+// dialog below, the sheet moved 7 pixels up and left of the placeholder.
+int ShowMainWindow() {
+    const int bandHeight = 39;
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    HWND host = CreateHost(L"Tavelkit", 100, 100);
+    HWND band = CreateDialogParamW(inst, MAKEINTRESOURCEW(IDD_CAPTION_BAND), host, BandProc, 0);
+    HWND main = CreateDialogParamW(inst, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), host, SampleProc, 0);
+    if (!band || !main) return 1;
+    Sheet sheet(IDD_NOTEBOOK_KB_PAGE);
+    sheet.header.dwFlags |= PSH_MODELESS | PSH_USECALLBACK;
+    sheet.header.hwndParent = main;
+    sheet.header.pfnCallback = ChildSheetCallback;
+    HWND sheetWnd = reinterpret_cast<HWND>(PropertySheetW(&sheet.header));
+    // Without its buttons the sheet ends a margin below its tab control.
+    for (int button : {IDOK, IDCANCEL, IDHELP}) ShowWindow(GetDlgItem(sheetWnd, button), SW_HIDE);
+    RECT tabs, sheetRect;
+    GetWindowRect(PropSheet_GetTabControl(sheetWnd), &tabs);
+    GetWindowRect(sheetWnd, &sheetRect);
+    RECT place;
+    GetWindowRect(GetDlgItem(main, IDC_SHEET_PLACEHOLDER), &place);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(sheetWnd, nullptr, place.left - 7, place.top - 7, sheetRect.right - sheetRect.left,
+                 tabs.bottom - sheetRect.top + 7, SWP_NOZORDER);
+
+    RECT dialog;
+    GetWindowRect(main, &dialog);
+    int width = dialog.right - dialog.left, height = dialog.bottom - dialog.top;
+    RECT outer = {0, 0, width, bandHeight + height};
+    AdjustWindowRect(&outer, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE);
+    SetWindowPos(host, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER);
+    MoveWindow(band, 0, 0, width, bandHeight, FALSE);
+    MoveWindow(main, 0, bandHeight, width, height, FALSE);
+    ShowWindow(host, SW_SHOW);
+    for (HWND w : {band, main, sheetWnd}) ShowWindow(w, SW_SHOW);
+    return RunLoop();
+}
+
 int Show(int id) {
-    if (IsPage(id)) return ShowPages(id);
+    if (IsPage(id)) {
+        Sheet sheet(id);
+        PropertySheetW(&sheet.header);
+        return 0;
+    }
+    if (id == IDD_MAIN_DIALOG) return ShowMainWindow();
     HINSTANCE inst = GetModuleHandleW(nullptr);
     if (!IsChildTemplate(id)) {
         DialogBoxParamW(inst, MAKEINTRESOURCEW(id), nullptr, SampleProc, 0);
         return 0;
     }
     HWND host = CreateHost(L"Tavelkit", 100, 100);
-    HWND dlg = CreateDialogParamW(inst, MAKEINTRESOURCEW(id), host, SampleProc, 0);
+    HWND dlg = CreateDialogParamW(inst, MAKEINTRESOURCEW(id), host, BandProc, 0);
     if (!dlg) return 1;
     SIZE s = HostSizeFor(dlg);
     SetWindowPos(host, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER);
-    ShowWindow(dlg, SW_SHOW);
     ShowWindow(host, SW_SHOW);
+    ShowWindow(dlg, SW_SHOW);
     return RunLoop();
+}
+
+// The right-hand end of the band with the heading, as the caption band shows it.
+void PaintCaptionBand(HDC dc, int width) {
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    HBITMAP bmp = static_cast<HBITMAP>(LoadImageW(inst, MAKEINTRESOURCEW(IDB_CAPTION_BAND), IMAGE_BITMAP, 0, 0, 0));
+    HDC mem = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BITMAP info;
+    GetObjectW(bmp, sizeof(info), &info);
+    BitBlt(dc, 0, 0, width, info.bmHeight, mem, info.bmWidth - width, 0, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(bmp);
+    HFONT font = CreateFontW(-MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, 600, 0, 0, 0,
+                             DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetTextCharacterExtra(dc, 1);
+    wchar_t heading[128];
+    LoadStringW(inst, IDS_CAPTION_HEADING, heading, 128);
+    TextOutW(dc, 10, 18, heading, lstrlenW(heading));
+    SetTextCharacterExtra(dc, 0);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
 }
 
 // Draws every icon three ways: straight, and through masked 16-bit and 8-bit
@@ -217,26 +310,7 @@ LRESULT CALLBACK IconsProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     HDC dc = BeginPaint(wnd, &ps);
     RECT client;
     GetClientRect(wnd, &client);
-    HBITMAP bmp = static_cast<HBITMAP>(LoadImageW(inst, MAKEINTRESOURCEW(IDB_CAPTION_BAND), IMAGE_BITMAP, 0, 0, 0));
-    HDC mem = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BITMAP info;
-    GetObjectW(bmp, sizeof(info), &info);
-    BitBlt(dc, 0, 0, client.right, 39, mem, info.bmWidth - client.right, 0, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    DeleteObject(bmp);
-    HFONT font = CreateFontW(-13, 0, 0, 0, 600, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
-    SetTextCharacterExtra(dc, 1);
-    wchar_t heading[128];
-    LoadStringW(inst, IDS_CAPTION_HEADING, heading, 128);
-    TextOutW(dc, 10, 18 - 6, heading, lstrlenW(heading));
-    SetTextCharacterExtra(dc, 0);
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
+    PaintCaptionBand(dc, client.right);
 
     const UINT depths[] = {0, ILC_COLOR16 | ILC_MASK, ILC_COLOR8 | ILC_MASK};
     const int backgrounds[] = {COLOR_WINDOW, COLOR_HIGHLIGHT};
