@@ -31,7 +31,7 @@ check "external-keyboard status reaches the registry" test "$(reg_value "$user\\
 check "... only the masked values are written" test "$(reg_value "$user\\ExtKb" USBKbPresent)" != ""
 
 before=$(probe show)
-probe send-bare 0x8002
+probe send 0x8002
 probe send-short 0x8002 'C:\tavel-short.bin'
 probe send-short 0x8003 'C:\tavel-short.bin'
 sleep 0.6

@@ -12,7 +12,8 @@
 //                                         anything else was seen on the way
 //   monitor_probe send-symb ROW CHOICE FIRST SECOND
 //   monitor_probe send-ext MASK STATUS AUTO ROW FIRST SECOND
-//   monitor_probe send-bare MESSAGE       no mapping at all
+//   monitor_probe send MESSAGE [WPARAM LPARAM]
+//                                         a bare message (no mapping made)
 //   monitor_probe send-short MESSAGE FILE mapping backed by an 8-byte file
 //   monitor_probe show                    prints the hook library's shared state
 #include <windows.h>
@@ -143,8 +144,8 @@ int main(int argc, char** argv) {
     record.extKbMap.entries[Number(argv[5])] = {Number(argv[6]), Number(argv[7])};
     return SendChannelRecord(mappings, windows, record) ? 0 : 1;
   }
-  if (command == "send-bare" && argc == 3) {
-    SendMessageA(Monitor(), Number(argv[2]), 0, 0);
+  if (command == "send" && (argc == 3 || argc == 5)) {
+    SendMessageA(Monitor(), Number(argv[2]), argc == 5 ? Number(argv[3]) : 0, argc == 5 ? Number(argv[4]) : 0);
     return 0;
   }
   if (command == "send-short" && argc == 4) return SendShort(Number(argv[2]), argv[3]);

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Puts the stand-ins for the outside components into the current Wine prefix
+# (tools/wine-env), or takes them out again:
+#   standins.sh install STAND-INS-BUILD-FOLDER
+#   standins.sh remove
+# install: tvkif32.dll where the hot-key package's registry key points, the
+# TavelSVC and NorvikPMSVC services (started), and cfgmgr32.dll in system32,
+# used by Tavelmon.exe only (per-program DLL override).
+set -u
+. "$(dirname "$0")/../tools/wine-env"
+folder='C:\TavelStandIns'
+unix_folder="$WINEPREFIX/drive_c/TavelStandIns"
+system32="$WINEPREFIX/drive_c/windows/system32"
+overrides='HKCU\Software\Wine\AppDefaults\Tavelmon.exe\DllOverrides'
+services=(TavelSVC NorvikPMSVC)
+reg() { "$WINE" reg "$@" >/dev/null 2>&1; }
+sc() { "$WINE" sc "$@" >/dev/null 2>&1; }
+
+install() {
+  local built=$1
+  mkdir -p "$unix_folder"
+  cp "$built/tvkif32.dll" "$built/control_code_service.exe" "$unix_folder/"
+  reg add 'HKLM\SOFTWARE\MASKOR\VRHOTKEY' /ve /d "$folder" /f
+  [ -e "$system32/cfgmgr32.dll.wine" ] || cp "$system32/cfgmgr32.dll" "$system32/cfgmgr32.dll.wine"
+  cp "$built/cfgmgr32.dll" "$system32/cfgmgr32.dll"
+  reg add "$overrides" /v cfgmgr32 /d native /f
+  for name in "${services[@]}"; do
+    sc create "$name" binPath= "$folder\\control_code_service.exe $name" type= own start= demand
+    sc start "$name"
+  done
+}
+
+remove() {
+  for name in "${services[@]}"; do
+    sc stop "$name"
+    sc delete "$name"
+  done
+  reg delete "$overrides" /f
+  [ -e "$system32/cfgmgr32.dll.wine" ] && mv "$system32/cfgmgr32.dll.wine" "$system32/cfgmgr32.dll"
+  reg delete 'HKLM\SOFTWARE\MASKOR' /f
+  reg delete 'HKLM\Software\TavelStandIns' /f
+  rm -rf "$unix_folder"
+}
+
+case "${1:-}" in
+  install) install "$2" ;;
+  remove) remove ;;
+  *) echo "usage: $0 install FOLDER | remove" >&2; exit 2 ;;
+esac
