@@ -11,10 +11,6 @@ bool PagesValid(const ApplyContext& c) {
   return c.pages.ValidateSymbols();
 }
 
-bool ShiftActsAsWindowsKey(uint32_t windowsKeyFirstChoice) {
-  return windowsKeyFirstChoice == 1 || windowsKeyFirstChoice == 2;
-}
-
 }  // namespace
 
 bool RunApply(const ApplyContext& c) {
@@ -34,12 +30,13 @@ bool RunApply(const ApplyContext& c) {
                                s.vrKbBrwAsgnsStatus, symbols};
   UpdateMonitorRunStateTwoWay(MonitorNeeded(need), c.productEnabled, c.state, c.monitor);
 
-  c.effects.SaveLayoutChoice(notebook.layoutChoice);
+  s.vrKbLangId = notebook.layoutId;
+  c.effects.SaveLayout(s);
   s.vrKbMap = notebook.map;
   s.vrKbBrwMap = notebook.brwMap;
   c.effects.WriteVrKb(s);
   c.effects.SendVrKb(s);
-  if (ShiftActsAsWindowsKey(notebook.windowsKeyFirstChoice)) c.effects.SwitchOffStickyKeysHotKey();
+  if (notebook.windowsKeyIsShift) c.effects.SwitchOffStickyKeysHotKey();
 
   if (c.extKbTabEnabled) {
     s.extKbMap = external.map;

@@ -12,8 +12,8 @@ namespace tavel::panel {
 
 struct NotebookPageValues {
   uint32_t enableAssignments;  // the page's check box, 0 or 1
-  uint32_t layoutChoice;
-  uint32_t windowsKeyFirstChoice;  // 1, 2: a Shift key acts as the Windows key
+  uint32_t layoutId;
+  bool windowsKeyIsShift;  // Left or Right Shift acts as the Windows key
   VrKbMap map;
   VrKbBrwMap brwMap;
 };
@@ -46,7 +46,7 @@ class SettingsPages {
 class ApplyEffects {
  public:
   virtual ~ApplyEffects() = default;
-  virtual void SaveLayoutChoice(uint32_t layoutChoice) = 0;
+  virtual void SaveLayout(const PanelSettings& s) = 0;
   virtual void WriteVrKb(const PanelSettings& s) = 0;
   virtual void SendVrKb(const PanelSettings& s) = 0;
   virtual void SwitchOffStickyKeysHotKey() = 0;

@@ -15,6 +15,7 @@ struct PanelSettings {
   uint32_t symbAsgnsStatus = 0;
   uint32_t keySensAsgnsStatus = 0;
   uint32_t vrKbBrwAsgnsStatus = 0;
+  uint32_t vrKbLangId = 0;  // notebook keyboard layout
   VrKbMap vrKbMap{};
   ExtKbMap extKbMap{};
   SymbMap symbMap{};

@@ -15,7 +15,7 @@ class FakePages : public SettingsPages {
  public:
   explicit FakePages(Log& log) : log_(log) {}
   bool notebookValid = true, externalValid = true, symbolsValid = true;
-  NotebookPageValues notebook{1, 0, 0, {}, {}};
+  NotebookPageValues notebook{1, 29, false, {}, {}};
   ExternalPageValues external{0, {}};
   KeySensPageValues keySens{1, {}};
   SymbMap symbols{};
@@ -39,7 +39,7 @@ class FakePages : public SettingsPages {
 class RecordingEffects : public ApplyEffects {
  public:
   explicit RecordingEffects(Log& log) : log_(log) {}
-  void SaveLayoutChoice(uint32_t) override { log_.push_back("save layout"); }
+  void SaveLayout(const PanelSettings&) override { log_.push_back("save layout"); }
   void WriteVrKb(const PanelSettings&) override { log_.push_back("write vrkb"); }
   void SendVrKb(const PanelSettings&) override { log_.push_back("send vrkb"); }
   void SwitchOffStickyKeysHotKey() override { log_.push_back("sticky keys hot key off"); }
@@ -122,13 +122,14 @@ TEST_F(ApplySequenceTest, ExternalMaskGainsStatusAndAutoStatusOnly) {
 }
 
 TEST_F(ApplySequenceTest, PageValuesBecomeTheSettingsThatAreWritten) {
-  pages.notebook = {0, 3, 0, {{{vk::RMenu, vk::LWin}, {0, 0}}}, {}};
+  pages.notebook = {0, 3, false, {{{vk::RMenu, vk::LWin}, {0, 0}}}, {}};
   pages.external = {1, {}};
   pages.keySens.map.entries[0] = {vk::Escape, 400};
   pages.symbols.entries[0] = {1, vk::RShift, vk::Digit1};
 
   ASSERT_TRUE(Apply());
   EXPECT_EQ(settings.vrKbAsgnsStatus, 0u);
+  EXPECT_EQ(settings.vrKbLangId, 3u);
   EXPECT_EQ(settings.vrKbMap.entries[0].physicalKey, vk::RMenu);
   EXPECT_EQ(settings.extKb.status, 1u);
   EXPECT_EQ(settings.keySensMap.entries[0].minimumPressMs, 400u);
@@ -145,11 +146,11 @@ TEST_F(ApplySequenceTest, BrowserKeysTakeOnlyZeroOrOne) {
 }
 
 TEST_F(ApplySequenceTest, StickyKeysHotKeyOffOnlyForShiftAsWindowsKey) {
-  for (uint32_t choice : {0u, 1u, 2u, 3u}) {
+  for (bool shift : {false, true}) {
     log.clear();
-    pages.notebook.windowsKeyFirstChoice = choice;
+    pages.notebook.windowsKeyIsShift = shift;
     ASSERT_TRUE(Apply());
-    EXPECT_EQ(Logged("sticky keys hot key off"), choice == 1 || choice == 2) << choice;
+    EXPECT_EQ(Logged("sticky keys hot key off"), shift);
   }
 }
 

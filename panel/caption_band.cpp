@@ -1,0 +1,91 @@
+#include "panel/caption_band.h"
+
+#include "panel/framework/resource_text.h"
+#include "panel/res/resource.h"
+
+namespace tavel::panel {
+namespace {
+
+constexpr int kImageWidth = 1600;
+constexpr POINT kHeadingAt{10, 18};
+
+// The heading font: size in points and face name from the string table, so
+// that each language can choose its own; semi-bold.
+HFONT CreateHeadingFont(HDC dc) {
+  LOGFONTW font{};
+  const int points = _wtoi(ui::LoadText(IDS_CAPTION_FONT_SIZE).c_str());
+  font.lfHeight = -MulDiv(points * 10, GetDeviceCaps(dc, LOGPIXELSY), 720);
+  font.lfWeight = 600;
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(font.lfFaceName, ui::LoadText(IDS_CAPTION_FONT_FACE).c_str(), LF_FACESIZE);
+  return CreateFontIndirectW(&font);
+}
+
+}  // namespace
+
+CTavelCapWnd::CTavelCapWnd() : CDialog(IDD_CAPTION_BAND) {}
+
+CTavelCapWnd::~CTavelCapWnd() {
+  if (memoryDc_) {
+    SelectObject(memoryDc_, oldCanvas_);
+    DeleteDC(memoryDc_);
+  }
+  if (canvas_) DeleteObject(canvas_);
+  if (image_) ImageList_Destroy(image_);
+  if (font_) DeleteObject(font_);
+}
+
+BOOL CTavelCapWnd::OnInitDialog() {
+  HDC windowDc = GetDC(Handle());
+  memoryDc_ = CreateCompatibleDC(windowDc);
+  canvas_ = CreateCompatibleBitmap(windowDc, kImageWidth, kCaptionBandHeight);
+  oldCanvas_ = SelectObject(memoryDc_, canvas_);
+  font_ = CreateHeadingFont(windowDc);
+  ReleaseDC(Handle(), windowDc);
+
+  image_ = ImageList_Create(kImageWidth, kCaptionBandHeight, ILC_COLOR24, 1, 0);
+  if (HBITMAP band = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                     MAKEINTRESOURCEW(IDB_CAPTION_BAND),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
+    ImageList_Add(image_, band, nullptr);
+    DeleteObject(band);
+  }
+  heading_ = ui::LoadText(IDS_CAPTION_HEADING);
+  return TRUE;
+}
+
+INT_PTR CTavelCapWnd::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return TRUE;  // Paint covers everything
+    case WM_PAINT:
+      Paint();
+      return TRUE;
+    default:
+      return CDialog::DialogProc(message, wParam, lParam);
+  }
+}
+
+// Composed off screen and copied in one go: the right-hand part of the
+// image, as much as the band is wide, with the heading on it.
+void CTavelCapWnd::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(Handle(), &ps);
+  RECT client;
+  GetClientRect(Handle(), &client);
+  const int sourceX = kImageWidth - client.right;
+
+  ImageList_Draw(image_, 0, memoryDc_, 0, 0, ILD_NORMAL);
+  HGDIOBJ oldFont = SelectObject(memoryDc_, font_);
+  SetBkMode(memoryDc_, TRANSPARENT);
+  SetTextColor(memoryDc_, RGB(255, 255, 255));
+  SetTextCharacterExtra(memoryDc_, 1);
+  TextOutW(memoryDc_, sourceX + kHeadingAt.x, kHeadingAt.y, heading_.c_str(),
+           static_cast<int>(heading_.size()));
+  SelectObject(memoryDc_, oldFont);
+
+  BitBlt(dc, 0, 0, client.right, client.bottom, memoryDc_, sourceX, 0, SRCCOPY);
+  EndPaint(Handle(), &ps);
+}
+
+}  // namespace tavel::panel

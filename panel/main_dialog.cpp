@@ -1,0 +1,167 @@
+#include "panel/main_dialog.h"
+
+#include "panel/res/resource.h"
+
+namespace tavel::panel {
+namespace {
+
+constexpr int kButtons[] = {IDC_OPTIONS_BUTTON, IDC_APPLY_BUTTON, IDC_HELP_BUTTON, IDCANCEL};
+// The sheet draws its own margin: its corner goes this far up-left of the
+// placeholder so the pages line up with the heading.
+constexpr int kSheetMargin = 7;
+
+void AddFlatStyle(HWND button) {
+  SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) | BS_FLAT);
+}
+
+void SetButtonStyle(HWND button, DWORD style) {
+  SendMessageW(button, BM_SETSTYLE, style, TRUE);
+}
+
+bool KeyDown(int key) { return GetKeyState(key) < 0; }
+
+}  // namespace
+
+CTavelKWnd::CTavelKWnd(PanelContext& context)
+    : CDialog(IDD_MAIN_DIALOG),
+      context_(context),
+      pageEnvironment_{context.settings, productDisabled_,
+                       [this] { EnableWindow(Item(IDC_APPLY_BUTTON), TRUE); }},
+      pages_(pageEnvironment_),
+      sheet_(pages_, context.tabs) {}
+
+CTavelKWnd::~CTavelKWnd() {
+  if (background_) DeleteObject(background_);
+}
+
+void CTavelKWnd::RecreateBackgroundBrush() {
+  if (background_) DeleteObject(background_);
+  background_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
+}
+
+void CTavelKWnd::RefreshTabStrip() { sheet_.Refresh(context_.tabs.disabledTabIndex); }
+
+BOOL CTavelKWnd::OnInitDialog() {
+  for (int id : kButtons) AddFlatStyle(Item(id));
+  SendMessageW(Handle(), DM_SETDEFID, IDCANCEL, 0);
+  SetButtonStyle(Item(IDCANCEL), BS_DEFPUSHBUTTON);
+  EnableWindow(Item(IDC_APPLY_BUTTON), FALSE);
+  RecreateBackgroundBrush();
+  // Read before the first page shows, which decides on the hint.
+  productDisabled_ = context_.state.TvkStatus() == 1;
+  if (sheet_.CreateChild(Handle())) PlaceSheet();
+  return TRUE;
+}
+
+void CTavelKWnd::PlaceSheet() {
+  RECT placeholder;
+  GetWindowRect(Item(IDC_SHEET_PLACEHOLDER), &placeholder);
+  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&placeholder), 2);
+  SetWindowPos(sheet_.Handle(), Item(IDC_SHEET_PLACEHOLDER), placeholder.left - kSheetMargin,
+               placeholder.top - kSheetMargin, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+INT_PTR CTavelKWnd::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CTLCOLORSTATIC:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<INT_PTR>(background_);
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORBTN:
+      return reinterpret_cast<INT_PTR>(background_);
+    default:
+      return CDialog::DialogProc(message, wParam, lParam);
+  }
+}
+
+bool CTavelKWnd::OnCommand(int id, int notifyCode) {
+  if (notifyCode != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_APPLY_BUTTON:
+      Apply();
+      return true;
+    case IDOK:
+    case IDCANCEL:
+      CloseProgram();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CTavelKWnd::Apply() {
+  const ApplyContext apply{context_.settings, context_.tabs.extKbTabEnabled == 1,
+                           !productDisabled_,  pages_,
+                           context_.effects,  context_.state,
+                           context_.monitor};
+  if (!RunApply(apply)) return;
+  EnableWindow(Item(IDC_APPLY_BUTTON), FALSE);
+  SetFocus(Item(IDCANCEL));
+}
+
+// The main window ends the program; hidden first so nothing lingers on
+// screen while it does.
+void CTavelKWnd::CloseProgram() {
+  HWND mainWindow = GetParent(Handle());
+  ShowWindow(mainWindow, SW_HIDE);
+  PostMessageW(mainWindow, WM_SYSCOMMAND, SC_CLOSE, -1);
+}
+
+void CTavelKWnd::ResetButtonsAndFocusClose() {
+  AddFlatStyle(Item(IDC_OPTIONS_BUTTON));
+  SetButtonStyle(Item(IDC_APPLY_BUTTON), BS_PUSHBUTTON);
+  SetButtonStyle(Item(IDC_HELP_BUTTON), BS_PUSHBUTTON);
+  SetButtonStyle(Item(IDCANCEL), BS_DEFPUSHBUTTON);
+  SendMessageW(Handle(), DM_SETDEFID, IDCANCEL, 0);
+  SetFocus(Item(IDCANCEL));
+}
+
+FocusPlace CTavelKWnd::PlaceOf(HWND focus) const {
+  if (focus && focus == sheet_.TabControl()) return FocusPlace::TabStrip;
+  if (focus && focus == Item(IDC_HELP_BUTTON)) return FocusPlace::HelpButton;
+  if (focus && focus == Item(IDC_OPTIONS_BUTTON)) return FocusPlace::OptionsButton;
+  return FocusPlace::Other;
+}
+
+HWND CTavelKWnd::WindowFor(FocusPlace place) const {
+  HWND page = reinterpret_cast<HWND>(SendMessageW(sheet_.Handle(), PSM_GETCURRENTPAGEHWND, 0, 0));
+  switch (place) {
+    case FocusPlace::TabStrip:
+      return sheet_.TabControl();
+    case FocusPlace::FirstPageControl:
+      return page ? GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
+    case FocusPlace::LastPageControl:
+      return page ? GetNextDlgTabItem(page, nullptr, TRUE) : nullptr;
+    case FocusPlace::OptionsButton:
+      return Item(IDC_OPTIONS_BUTTON);
+    case FocusPlace::HelpButton:
+      return Item(IDC_HELP_BUTTON);
+    default:
+      return nullptr;
+  }
+}
+
+bool CTavelKWnd::CycleFocus(bool shift) {
+  const auto target = NextFocus(PlaceOf(GetFocus()), shift, productDisabled_);
+  HWND window = target ? WindowFor(*target) : nullptr;
+  if (!window) return false;
+  SetFocus(window);
+  return true;
+}
+
+bool CTavelKWnd::PreTranslate(MSG& msg) {
+  if (!Handle() || !IsChild(GetParent(Handle()), msg.hwnd)) return false;
+  if (msg.message == WM_KEYDOWN && KeyDown(VK_CONTROL)) {
+    const bool back = (msg.wParam == VK_TAB && KeyDown(VK_SHIFT)) || msg.wParam == VK_PRIOR;
+    if (msg.wParam == VK_TAB || msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR) {
+      sheet_.TabStrip().Step(back ? TabStep::Previous : TabStep::Next, true);
+      return true;
+    }
+  }
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && CycleFocus(KeyDown(VK_SHIFT))) {
+    return true;
+  }
+  return IsDialogMessageW(Handle(), &msg) != FALSE;
+}
+
+}  // namespace tavel::panel

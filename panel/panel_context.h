@@ -1,0 +1,23 @@
+// What the configuration program's windows work with: the in-memory
+// settings, the tab state and the ways out to the registry, the monitor and
+// the devices. Owned by the application object for the life of the UI.
+#pragma once
+
+#include "panel/core/apply_sequence.h"
+#include "panel/core/keyboard_recheck.h"
+#include "panel/core/monitor_control.h"
+#include "panel/core/panel_settings.h"
+#include "platform/registry.h"
+
+namespace tavel::panel {
+
+struct PanelContext {
+  PanelSettings& settings;
+  TabAvailability& tabs;
+  ProductState& state;
+  MonitorControl& monitor;
+  ApplyEffects& effects;
+  Registry& registry;
+};
+
+}  // namespace tavel::panel

@@ -1,0 +1,32 @@
+// The four pages of the sheet, in tab order, as Apply sees them.
+#pragma once
+
+#include "panel/core/apply_sequence.h"
+#include "panel/maintenance/key_sens_page.h"
+#include "panel/pages/external_page.h"
+#include "panel/pages/notebook_page.h"
+#include "panel/pages/special_char_page.h"
+
+namespace tavel::panel {
+
+class SheetPages : public SettingsPages {
+ public:
+  explicit SheetPages(PageEnvironment& env)
+      : notebook(env), external(env), keySens(env), symbols(env) {}
+
+  // The page shells have no lists yet whose choices could conflict.
+  bool ValidateNotebook() override { return true; }
+  bool ValidateExternal() override { return true; }
+  bool ValidateSymbols() override { return true; }
+  NotebookPageValues Notebook() override { return notebook.Values(); }
+  ExternalPageValues External() override { return external.Values(); }
+  KeySensPageValues KeySens() override { return keySens.Values(); }
+  SymbMap Symbols() override { return symbols.Values(); }
+
+  CKmpTKbPg notebook;
+  CKmpEKbPg external;
+  CKmpKsnPg keySens;
+  CKmpSmbPg symbols;
+};
+
+}  // namespace tavel::panel

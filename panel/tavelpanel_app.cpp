@@ -1,0 +1,111 @@
+#include "panel/tavelpanel_app.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "common/capabilities.h"
+#include "common/first_run.h"
+#include "panel/core/helper_mode.h"
+#include "panel/core/settings_loading.h"
+#include "panel/core/start_mode.h"
+#include "panel/framework/resource_text.h"
+#include "panel/main_window.h"
+#include "panel/res/resource.h"
+#include "panel/win32/apply_effects_win32.h"
+#include "panel/win32/monitor_control_win32.h"
+#include "panel/win32/product_state_win32.h"
+#include "platform/win32/device_io_win32.h"
+#include "platform/win32/device_tree_win32.h"
+#include "platform/win32/file_mapping_win32.h"
+#include "platform/win32/library_loader_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/services_win32.h"
+#include "platform/win32/system_info_win32.h"
+#include "platform/win32/window_messages_win32.h"
+
+namespace tavel::panel {
+namespace {
+
+constexpr wchar_t kInstanceMutex[] = L"TavelpanelInstanceMutex";
+
+// The running program is found by its title.
+HWND FindRunningProgram() { return FindWindowW(nullptr, ui::LoadText(IDS_MAIN_TITLE).c_str()); }
+
+}  // namespace
+
+CTavelpanelApp::~CTavelpanelApp() {
+  if (instanceMutex_) CloseHandle(instanceMutex_);
+}
+
+int CTavelpanelApp::Run(const wchar_t* commandLine) {
+  switch (SelectStartMode(commandLine ? commandLine : L"")) {
+    case StartMode::Stop:
+      StopRunningProgram();
+      break;
+    case StartMode::Helper:
+      RunHelperCheck();
+      break;
+    case StartMode::Interactive:
+      RunInteractive();
+      break;
+  }
+  return 0;
+}
+
+void CTavelpanelApp::StopRunningProgram() {
+  if (HWND running = FindRunningProgram()) PostMessageW(running, WM_QUIT, 0, 0);
+}
+
+void CTavelpanelApp::RunHelperCheck() {
+  Win32Registry registry;
+  Win32LibraryLoader loader;
+  Win32DeviceTree devices(loader);
+  Win32ServiceManager services;
+  Win32ProductState state(registry, devices);
+  Win32MonitorControl monitor(registry, services);
+  RunHelperMode(state, monitor);
+}
+
+void CTavelpanelApp::RunInteractive() {
+  instanceMutex_ = CreateMutexW(nullptr, TRUE, kInstanceMutex);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (HWND running = FindRunningProgram()) SetForegroundWindow(running);
+    return;
+  }
+
+  Win32Registry registry;
+  Win32LibraryLoader loader;
+  Win32DeviceIo io;
+  Win32SystemInfo system(loader);
+  Win32DeviceTree devices(loader);
+  Win32ServiceManager services;
+  Win32FileMappings mappings;
+  Win32WindowMessages windows;
+
+  PanelSettings settings;
+  InitializeDefaultSettings(
+      registry, system, [&] { return FirstRunExtKbMap(GatherFirstRunCapabilities(io, registry)); },
+      {settings.vrKbMap, settings.vrKbBrwMap, settings.extKbMap, settings.symbMap, settings.extKb});
+  LoadPanelSettings(registry, settings);
+
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  TabAvailability tabs;
+  Win32ProductState state(registry, devices);
+  Win32MonitorControl monitor(registry, services);
+  Win32ApplyEffects effects(registry, mappings, windows);
+  PanelContext context{settings, tabs, state, monitor, effects, registry};
+
+  CTavelMWnd mainWindow(context, [&state] { return state.HasMorrowUsbKeyboard(); });
+  if (!mainWindow.Create()) return;
+  mainWindow.Initialize();
+  ShowWindow(mainWindow.Handle(), SW_SHOW);
+  mainWindow.RunModalLoop();
+  DestroyWindow(mainWindow.Handle());
+}
+
+}  // namespace tavel::panel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "panel/core/apply_sequence.h"
+#include "platform/file_mapping.h"
+#include "platform/registry.h"
+#include "platform/window_messages.h"
+
+namespace tavel::panel {
+
+class Win32ApplyEffects : public ApplyEffects {
+ public:
+  Win32ApplyEffects(Registry& registry, FileMappings& mappings, WindowMessages& windows)
+      : registry_(registry), mappings_(mappings), windows_(windows) {}
+  void SaveLayout(const PanelSettings& s) override;
+  void WriteVrKb(const PanelSettings& s) override;
+  void SendVrKb(const PanelSettings& s) override;
+  void SwitchOffStickyKeysHotKey() override;
+  void WriteExtKb(const PanelSettings& s) override;
+  void SendExtKb(const PanelSettings& s) override;
+  void WriteKeySens(const PanelSettings& s) override;
+  void HandKeySensToHook(const PanelSettings& s) override;
+  void WriteSymb(const PanelSettings& s) override;
+  void SendSymb(const PanelSettings& s) override;
+
+ private:
+  Registry& registry_;
+  FileMappings& mappings_;
+  WindowMessages& windows_;
+};
+
+}  // namespace tavel::panel

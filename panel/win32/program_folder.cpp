@@ -1,0 +1,21 @@
+#include "panel/win32/program_folder.h"
+
+#include <windows.h>
+
+namespace tavel::panel {
+
+std::wstring BesideProgram(const wchar_t* fileName) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return fileName;
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return path.substr(0, path.find_last_of(L"\\/") + 1) + fileName;
+}
+
+}  // namespace tavel::panel
