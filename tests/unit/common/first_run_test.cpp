@@ -144,18 +144,5 @@ TEST(CapabilityGatheringTest, NoDriverNoLibraryLeavesOnlyOstraAndVelmora) {
   EXPECT_FALSE(reset.fnFx5Available || reset.fnFx9Available || reset.driverF7);
 }
 
-TEST(CapabilityGatheringTest, DriverAnswersFeedTheFirstRun) {
-  FakeRegistry registry;
-  fake::FakeDeviceIo io;
-  io.capabilities[0] = 1u << 24;
-  io.capabilities[1] = 1u << 4 | 1u << 6;
-  const CapabilityAnswers a = GatherFirstRunCapabilities(io, registry);
-  EXPECT_TRUE(a.driverF1);
-  EXPECT_TRUE(a.driverF5);
-  EXPECT_FALSE(a.driverF9);
-  EXPECT_TRUE(a.driverF7);
-  EXPECT_EQ(io.openHandles, 0);
-}
-
 }  // namespace
 }  // namespace tavel

@@ -173,14 +173,6 @@ TEST_F(SettingsStoreTest, MachineStringsAreTerminatedEvenWhenStoredWithoutZero) 
   EXPECT_EQ(ReadTavelVersion(registry), "");
 }
 
-TEST_F(SettingsStoreTest, VelmoraIsFoundByItsUninstallKey) {
-  EXPECT_FALSE(HasVelmoraProgram(registry));
-  registry.AddKey(HKLM,
-                  "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
-                  "{6B1D3C2E-8F47-4A59-9E0B-52C7D1A4F836}");
-  EXPECT_TRUE(HasVelmoraProgram(registry));
-}
-
 TEST_F(SettingsStoreTest, StartupEntryIsSetWithTerminatorTestedAndDeleted) {
   constexpr char kRun[] = "SOFTWARE\\MICROSOFT\\Windows\\CurrentVersion\\Run";
   EXPECT_FALSE(HasStartupEntry(registry, "TAVELMON"));
