@@ -22,14 +22,6 @@ TEST_F(HookEngineTest, VolumeRepeatsWhileHeldButStandbyFiresOnce) {
   EXPECT_EQ((Strings{"A3 down", "A3 up"}), PassedPhysical());
 }
 
-TEST_F(HookEngineTest, ActionCarriesTheEventsMessage) {
-  EnableExternalDefaults();
-  Down(kRightCtrl);
-  input.Send(KeyEvent{kWmSysKeyDown, kF4.vk, kF4.scan, 0, 0, 0});
-  ASSERT_EQ(1u, input.Posted().size());
-  EXPECT_EQ(kWmSysKeyDown, input.Posted()[0].first);
-}
-
 TEST_F(HookEngineTest, ExternalFunctionsNeedTheirConditions) {
   struct Case {
     const char* name;

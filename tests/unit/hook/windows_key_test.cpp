@@ -91,12 +91,6 @@ TEST_F(WindowsKeyTest, EntryNamingItselfIsInert) {
   EXPECT_EQ((Strings{"A2 down", "A5 down", "A5 up"}), PassedPhysical());
 }
 
-TEST_F(WindowsKeyTest, NotebookAssignmentsOffLeaveRightAlt) {
-  state.vrKbStatus = 0;
-  EXPECT_FALSE(Down(kRightAlt));
-  EXPECT_TRUE(Injected().empty());
-}
-
 TEST_F(WindowsKeyTest, KoreanRightAltActsAsRightAlt) {
   EXPECT_TRUE(Down(kKoreanRightAlt));
   EXPECT_TRUE(Up(kKoreanRightAlt));
