@@ -1,15 +1,15 @@
-// The Load, Get and Set operations of the hook library over the settings
-// store and the shared state, one set per settings item. Load copies the
-// registry into the shared state, Get copies the shared state out, Set
+// The Load, Get and Set operations the hook library exports for each of its
+// settings items, over the settings store and the shared state. Load copies
+// the registry into the shared state, Get copies the shared state out, Set
 // stores into the shared state and then writes the registry. Results are
 // registry error codes (0 or the Win32 code of the failed open or create).
-// Reading a single status word needs no operation of its own.
 #pragma once
 
 #include <cstdint>
 
 #include "common/records.h"
-#include "hook/shared_hook_state.h"
+#include "common/settings_store.h"
+#include "hook/word_copy.h"
 #include "platform/registry.h"
 
 namespace tavel {
@@ -17,39 +17,45 @@ namespace tavel {
 // A Set given no record: nothing is stored or written.
 inline constexpr RegResult kInvalidParameter = 87;
 
-RegResult LoadVrKbMap(Registry& registry, SharedHookState& state);
-VrKbMap* GetVrKbMap(const SharedHookState& state, VrKbMap* out);
-RegResult SetVrKbMap(Registry& registry, SharedHookState& state, const VrKbMap* map);
-RegResult LoadVrKbStatus(Registry& registry, SharedHookState& state);
-RegResult SetVrKbStatus(Registry& registry, SharedHookState& state, uint32_t status);
+// A record is read into a copy of the shared one, so the bytes a short value
+// does not deliver keep their previous contents, and then published word by
+// word; a missing key leaves the shared record alone.
+template <class Record>
+RegResult LoadRecord(Registry& registry, Record& shared) {
+  Record copy;
+  CopyWords(copy, shared);
+  RegResult result = ReadRecord(registry, copy);
+  if (result == reg::kSuccess) CopyWords(shared, copy);
+  return result;
+}
 
-RegResult LoadExtKbMap(Registry& registry, SharedHookState& state);
-ExtKbMap* GetExtKbMap(const SharedHookState& state, ExtKbMap* out);
-RegResult SetExtKbMap(Registry& registry, SharedHookState& state, const ExtKbMap* map);
-RegResult LoadExtKbSettings(Registry& registry, SharedHookState& state);
+template <class Record>
+Record* GetRecord(const Record& shared, Record* out) {
+  if (out) CopyWords(*out, shared);
+  return out;
+}
+
+// The shared copy changes first, so the running hook uses the record even
+// when the registry cannot take it.
+template <class Record>
+RegResult SetRecord(Registry& registry, Record& shared, const Record* record) {
+  if (!record) return kInvalidParameter;
+  CopyWords(shared, *record);
+  return WriteRecord(registry, *record);
+}
+
+// A missing value gives the status its default; a missing key leaves it.
+RegResult LoadStatus(Registry& registry, const StatusValue& which, uint32_t& shared);
+// Stores even when the key is missing and the write fails.
+RegResult SetStatus(Registry& registry, const StatusValue& which, uint32_t& shared,
+                    uint32_t value);
+
+RegResult LoadExtKbSettings(Registry& registry, ExtKbSettings& shared);
 // Fills in only the values whose bit is set in request->mask.
-ExtKbSettingsRequest* GetExtKbSettings(const SharedHookState& state,
+ExtKbSettingsRequest* GetExtKbSettings(const ExtKbSettings& shared,
                                        ExtKbSettingsRequest* request);
 // Stores and writes only the values whose bit is set in request.mask.
-RegResult SetExtKbSettings(Registry& registry, SharedHookState& state,
+RegResult SetExtKbSettings(Registry& registry, ExtKbSettings& shared,
                            const ExtKbSettingsRequest& request);
-
-RegResult LoadKeySensMap(Registry& registry, SharedHookState& state);
-KeySensMap* GetKeySensMap(const SharedHookState& state, KeySensMap* out);
-RegResult SetKeySensMap(Registry& registry, SharedHookState& state, const KeySensMap* map);
-RegResult LoadKeySensStatus(Registry& registry, SharedHookState& state);
-RegResult SetKeySensStatus(Registry& registry, SharedHookState& state, uint32_t status);
-
-RegResult LoadSymbMap(Registry& registry, SharedHookState& state);
-SymbMap* GetSymbMap(const SharedHookState& state, SymbMap* out);
-RegResult SetSymbMap(Registry& registry, SharedHookState& state, const SymbMap* map);
-RegResult LoadSymbStatus(Registry& registry, SharedHookState& state);
-RegResult SetSymbStatus(Registry& registry, SharedHookState& state, uint32_t status);
-
-RegResult LoadVrKbBrwMap(Registry& registry, SharedHookState& state);
-VrKbBrwMap* GetVrKbBrwMap(const SharedHookState& state, VrKbBrwMap* out);
-RegResult SetVrKbBrwMap(Registry& registry, SharedHookState& state, const VrKbBrwMap* map);
-RegResult LoadVrKbBrwStatus(Registry& registry, SharedHookState& state);
-RegResult SetVrKbBrwStatus(Registry& registry, SharedHookState& state, uint32_t status);
 
 }  // namespace tavel

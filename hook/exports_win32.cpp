@@ -1,85 +1,84 @@
-// Ordinals 13 to 42: the Load, Get and Set operations over this user's
-// registry and the shared state.
+// Ordinals 13 to 42: the Load, Get and Set operations of each settings item
+// over this user's registry and the shared state.
 #include "hook/exports.h"
 #include "hook/shared_state_mapping.h"
 #include "hook/tavelhook_api.h"
 #include "platform/win32/registry_win32.h"
 
+using namespace tavel;
+
 namespace {
 
-tavel::Win32Registry g_registry;
+Win32Registry g_registry;
 
-tavel::SharedHookState& State() { return tavel::TheSharedHookState(); }
+SharedHookState& State() { return TheSharedHookState(); }
 
-DWORD* StoreStatus(uint32_t status, DWORD* out) {
-  if (out) *out = status;
+DWORD* GetStatus(uint32_t shared, DWORD* out) {
+  if (out) *out = shared;
   return out;
 }
 
 }  // namespace
 
-LONG __stdcall LoadVrKbMap() { return tavel::LoadVrKbMap(g_registry, State()); }
-tavel::VrKbMap* __stdcall GetVrKbMap(tavel::VrKbMap* out) { return tavel::GetVrKbMap(State(), out); }
-LONG __stdcall SetVrKbMap(const tavel::VrKbMap* map) {
-  return tavel::SetVrKbMap(g_registry, State(), map);
+LONG __stdcall LoadVrKbMap() { return LoadRecord(g_registry, State().vrKbMap); }
+VrKbMap* __stdcall GetVrKbMap(VrKbMap* out) { return GetRecord(State().vrKbMap, out); }
+LONG __stdcall SetVrKbMap(const VrKbMap* map) {
+  return SetRecord(g_registry, State().vrKbMap, map);
 }
-LONG __stdcall LoadVrKbStatus() { return tavel::LoadVrKbStatus(g_registry, State()); }
-DWORD* __stdcall GetVrKbStatus(DWORD* out) { return StoreStatus(State().vrKbStatus, out); }
-LONG __stdcall SetVrKbStatus(DWORD status) {
-  return tavel::SetVrKbStatus(g_registry, State(), status);
+LONG __stdcall LoadVrKbStatus() { return LoadStatus(g_registry, status::kVrKb, State().vrKbStatus); }
+DWORD* __stdcall GetVrKbStatus(DWORD* out) { return GetStatus(State().vrKbStatus, out); }
+LONG __stdcall SetVrKbStatus(DWORD value) {
+  return SetStatus(g_registry, status::kVrKb, State().vrKbStatus, value);
 }
 
-LONG __stdcall LoadExtKbMap() { return tavel::LoadExtKbMap(g_registry, State()); }
-tavel::ExtKbMap* __stdcall GetExtKbMap(tavel::ExtKbMap* out) {
-  return tavel::GetExtKbMap(State(), out);
+LONG __stdcall LoadExtKbMap() { return LoadRecord(g_registry, State().extKbMap); }
+ExtKbMap* __stdcall GetExtKbMap(ExtKbMap* out) { return GetRecord(State().extKbMap, out); }
+LONG __stdcall SetExtKbMap(const ExtKbMap* map) {
+  return SetRecord(g_registry, State().extKbMap, map);
 }
-LONG __stdcall SetExtKbMap(const tavel::ExtKbMap* map) {
-  return tavel::SetExtKbMap(g_registry, State(), map);
-}
-LONG __stdcall LoadExtKbSettings() { return tavel::LoadExtKbSettings(g_registry, State()); }
-tavel::ExtKbSettingsRequest* __stdcall GetExtKbSettings(tavel::ExtKbSettingsRequest* request) {
-  return tavel::GetExtKbSettings(State(), request);
+LONG __stdcall LoadExtKbSettings() { return tavel::LoadExtKbSettings(g_registry, State().extKbSettings); }
+ExtKbSettingsRequest* __stdcall GetExtKbSettings(ExtKbSettingsRequest* request) {
+  return tavel::GetExtKbSettings(State().extKbSettings, request);
 }
 LONG __stdcall SetExtKbSettings(DWORD mask, DWORD status, DWORD autoStatus, DWORD usbKbPresent,
                                 DWORD docked, DWORD morrowUsbKbPresent) {
-  tavel::ExtKbSettingsRequest request{mask,
-                                      {status, autoStatus, usbKbPresent, docked, morrowUsbKbPresent}};
-  return tavel::SetExtKbSettings(g_registry, State(), request);
+  ExtKbSettingsRequest request{mask, {status, autoStatus, usbKbPresent, docked, morrowUsbKbPresent}};
+  return tavel::SetExtKbSettings(g_registry, State().extKbSettings, request);
 }
 
-LONG __stdcall LoadKeySensMap() { return tavel::LoadKeySensMap(g_registry, State()); }
-tavel::KeySensMap* __stdcall GetKeySensMap(tavel::KeySensMap* out) {
-  return tavel::GetKeySensMap(State(), out);
+LONG __stdcall LoadKeySensMap() { return LoadRecord(g_registry, State().keySensMap); }
+KeySensMap* __stdcall GetKeySensMap(KeySensMap* out) { return GetRecord(State().keySensMap, out); }
+LONG __stdcall SetKeySensMap(const KeySensMap* map) {
+  return SetRecord(g_registry, State().keySensMap, map);
 }
-LONG __stdcall SetKeySensMap(const tavel::KeySensMap* map) {
-  return tavel::SetKeySensMap(g_registry, State(), map);
+LONG __stdcall LoadKeySensStatus() {
+  return LoadStatus(g_registry, status::kKeySens, State().keySensStatus);
 }
-LONG __stdcall LoadKeySensStatus() { return tavel::LoadKeySensStatus(g_registry, State()); }
-DWORD* __stdcall GetKeySensStatus(DWORD* out) { return StoreStatus(State().keySensStatus, out); }
-LONG __stdcall SetKeySensStatus(DWORD status) {
-  return tavel::SetKeySensStatus(g_registry, State(), status);
-}
-
-LONG __stdcall LoadSymbMap() { return tavel::LoadSymbMap(g_registry, State()); }
-tavel::SymbMap* __stdcall GetSymbMap(tavel::SymbMap* out) { return tavel::GetSymbMap(State(), out); }
-LONG __stdcall SetSymbMap(const tavel::SymbMap* map) {
-  return tavel::SetSymbMap(g_registry, State(), map);
-}
-LONG __stdcall LoadSymbStatus() { return tavel::LoadSymbStatus(g_registry, State()); }
-DWORD* __stdcall GetSymbStatus(DWORD* out) { return StoreStatus(State().symbStatus, out); }
-LONG __stdcall SetSymbStatus(DWORD status) {
-  return tavel::SetSymbStatus(g_registry, State(), status);
+DWORD* __stdcall GetKeySensStatus(DWORD* out) { return GetStatus(State().keySensStatus, out); }
+LONG __stdcall SetKeySensStatus(DWORD value) {
+  return SetStatus(g_registry, status::kKeySens, State().keySensStatus, value);
 }
 
-LONG __stdcall LoadVrKbBrwMap() { return tavel::LoadVrKbBrwMap(g_registry, State()); }
-tavel::VrKbBrwMap* __stdcall GetVrKbBrwMap(tavel::VrKbBrwMap* out) {
-  return tavel::GetVrKbBrwMap(State(), out);
+LONG __stdcall LoadSymbMap() { return LoadRecord(g_registry, State().symbMap); }
+SymbMap* __stdcall GetSymbMap(SymbMap* out) { return GetRecord(State().symbMap, out); }
+LONG __stdcall SetSymbMap(const SymbMap* map) {
+  return SetRecord(g_registry, State().symbMap, map);
 }
-LONG __stdcall SetVrKbBrwMap(const tavel::VrKbBrwMap* map) {
-  return tavel::SetVrKbBrwMap(g_registry, State(), map);
+LONG __stdcall LoadSymbStatus() { return LoadStatus(g_registry, status::kSymb, State().symbStatus); }
+DWORD* __stdcall GetSymbStatus(DWORD* out) { return GetStatus(State().symbStatus, out); }
+LONG __stdcall SetSymbStatus(DWORD value) {
+  return SetStatus(g_registry, status::kSymb, State().symbStatus, value);
 }
-LONG __stdcall LoadVrKbBrwStatus() { return tavel::LoadVrKbBrwStatus(g_registry, State()); }
-DWORD* __stdcall GetVrKbBrwStatus(DWORD* out) { return StoreStatus(State().vrKbBrwStatus, out); }
-LONG __stdcall SetVrKbBrwStatus(DWORD status) {
-  return tavel::SetVrKbBrwStatus(g_registry, State(), status);
+
+LONG __stdcall LoadVrKbBrwMap() { return LoadRecord(g_registry, State().vrKbBrwMap); }
+VrKbBrwMap* __stdcall GetVrKbBrwMap(VrKbBrwMap* out) { return GetRecord(State().vrKbBrwMap, out); }
+LONG __stdcall SetVrKbBrwMap(const VrKbBrwMap* map) {
+  return SetRecord(g_registry, State().vrKbBrwMap, map);
+}
+LONG __stdcall LoadVrKbBrwStatus() {
+  return LoadStatus(g_registry, status::kVrKbBrw, State().vrKbBrwStatus);
+}
+DWORD* __stdcall GetVrKbBrwStatus(DWORD* out) { return GetStatus(State().vrKbBrwStatus, out); }
+LONG __stdcall SetVrKbBrwStatus(DWORD value) {
+  return SetStatus(g_registry, status::kVrKbBrw, State().vrKbBrwStatus, value);
 }

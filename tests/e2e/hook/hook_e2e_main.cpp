@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "check.h"
+#include "export_wiring.h"
 #include "hook/tavelhook_api.h"
 #include "key_observer.h"
 #include "seeded_settings.h"
@@ -24,12 +26,6 @@ struct AssignedKey {
   LPARAM actionCode;
 };
 std::vector<AssignedKey> g_assigned;
-int g_failures = 0;
-
-void Check(bool ok, const char* what) {
-  std::printf("%s: %s\n", ok ? "PASS" : "FAIL", what);
-  if (!ok) ++g_failures;
-}
 
 LRESULT CALLBACK MonitorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kWmAssignedKey) {
@@ -47,17 +43,6 @@ HWND CreateWindowOfClass(const char* className, const char* title, DWORD style, 
   RegisterClassA(&windowClass);
   return CreateWindowExA(0, className, title, style, 100, 100, 400, 200, nullptr, nullptr,
                          windowClass.hInstance, nullptr);
-}
-
-bool LoadAll() {
-  LONG results[] = {LoadVrKbMap(),       LoadVrKbStatus(),    LoadExtKbMap(),
-                    LoadExtKbSettings(), LoadKeySensMap(),    LoadKeySensStatus(),
-                    LoadSymbMap(),       LoadSymbStatus(),    LoadVrKbBrwMap(),
-                    LoadVrKbBrwStatus()};
-  for (LONG result : results) {
-    if (result != ERROR_SUCCESS) return false;
-  }
-  return true;
 }
 
 std::string ExeBeside(const char* name) {
@@ -93,8 +78,8 @@ void CheckSharedState() {
 
   Check(SetSymbStatus(7) == ERROR_SUCCESS, "SetSymbStatus(7)");
   DWORD second = RunSecondProcess("7");
-  Check(second == 0, ("second process: sees our value, sets its own, removes a hook on a "
-                      "desktop without one (exit " + std::to_string(second) + ")").c_str());
+  Check(second == 0, "second process: sees our value, sets its own, removes a hook on a "
+                     "desktop without one (exit " + std::to_string(second) + ")");
   DWORD keySens = 0;
   GetKeySensStatus(&keySens);
   Check(keySens == 2, "the second process's SetKeySensStatus(2) is seen here");
@@ -202,6 +187,7 @@ int main() {
   Check(StartKeyObserver(), "observer hook installed");
   Check(InstallKeyboardHook(monitor) != nullptr, "InstallKeyboardHook");
   Check(LoadAll(), "every Load operation returns 0");
+  CheckExportWiring();
   CheckSharedState();
 
   // The visible window appears last: its title tells the script we are ready.
@@ -215,6 +201,6 @@ int main() {
   CheckFirstRun();
   StopKeyObserver();
   RemoveSettings();
-  std::printf("%d failure(s)\n", g_failures);
-  return g_failures == 0 ? 0 : 1;
+  std::printf("%d failure(s)\n", CheckFailures());
+  return CheckFailures() == 0 ? 0 : 1;
 }

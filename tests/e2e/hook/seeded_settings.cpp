@@ -1,16 +1,35 @@
 #include "seeded_settings.h"
 
-#include <windows.h>
-
-#include "common/records.h"
-
 namespace {
+
+using namespace tavel;
 
 constexpr char kRoot[] = "Software\\Norvik\\Tavel\\DataV1_1";
 
+SeededSettings MakeSeeds() {
+  SeededSettings s{};
+  s.vrKbMap = {{{vk::RMenu, vk::LWin}, {0, 0}}};
+  s.vrKbStatus = 5;
+  s.extKbMap.entries[kExtVolumeUp] = {vk::RControl, vk::Up};
+  s.extKbMap.entries[kExtStandby] = {vk::RControl, vk::F4};
+  s.extKbSettings = {1, 0, 6, 8, 0};  // on, not automatic, Morrow keyboard absent
+  s.keySensMap = {{{vk::Escape, 0}, {vk::F1, 0}, {vk::Tab, 0}, {vk::Capital, 0},
+                   {vk::BrowserBack, 0}, {vk::BrowserForward, 0}}};
+  s.keySensStatus = 1;
+  s.symbMap.entries[5] = {9, vk::LShift, 0x88};  // Shift + F23
+  s.symbStatus = 4;
+  s.vrKbBrwMap.entries[kBrwEject] = {vk::LControl, 0x87};  // left Ctrl + F24
+  s.vrKbBrwStatus = 3;
+  return s;
+}
+
+void SubkeyPath(const char* subkey, char* path) {
+  wsprintfA(path, *subkey ? "%s\\%s" : "%s", kRoot, subkey);
+}
+
 bool SetValue(const char* subkey, const char* name, DWORD type, const void* data, DWORD size) {
   char path[128];
-  wsprintfA(path, *subkey ? "%s\\%s" : "%s", kRoot, subkey);
+  SubkeyPath(subkey, path);
   HKEY key = nullptr;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                       nullptr) != ERROR_SUCCESS) {
@@ -33,24 +52,39 @@ bool SetRecord(const char* subkey, const char* name, const Record& record) {
 
 }  // namespace
 
+const SeededSettings& Seeded() {
+  static const SeededSettings seeds = MakeSeeds();
+  return seeds;
+}
+
 bool SeedSettings() {
-  using namespace tavel;
+  const SeededSettings& s = Seeded();
   RemoveSettings();
-  VrKbMap vrKb{{{vk::RMenu, vk::LWin}, {0, 0}}};
-  ExtKbMap extKb{};
-  extKb.entries[kExtVolumeUp] = {vk::RControl, vk::Up};
-  extKb.entries[kExtStandby] = {vk::RControl, vk::F4};
-  KeySensMap keySens{{{vk::Escape, 0}, {vk::F1, 0}, {vk::Tab, 0}, {vk::Capital, 0},
-                      {vk::BrowserBack, 0}, {vk::BrowserForward, 0}}};
-  return SetDword("", "TVKStatus", 0) && SetDword("VrKb", "VrKbAsgnsStatus", 1) &&
-         SetDword("VrKb", "VrKbBrwAsgnsStatus", 1) && SetRecord("VrKb", "Mapdata", vrKb) &&
-         SetRecord("VrKb", "MapdataBrw", VrKbBrwMap{}) &&
-         SetDword("ExtKb", "ExtKbAsgnsStatus", 1) && SetDword("ExtKb", "ExtKbAsgnsAutoStatus", 0) &&
-         SetDword("ExtKb", "USBKbPresent", 0) && SetDword("ExtKb", "Docked", 0) &&
-         SetDword("ExtKb", "MorrowUSBKbPresent", 0) && SetRecord("ExtKb", "Mapdata", extKb) &&
-         SetDword("KeySens", "KeySensAsgnsStatus", 1) &&
-         SetRecord("KeySens", "Mapdata", keySens) && SetDword("Symb", "SymbAsgnsStatus", 0) &&
-         SetRecord("Symb", "Mapdata", SymbMap{});
+  return SetDword("", "TVKStatus", 0) && SetDword("VrKb", "VrKbAsgnsStatus", s.vrKbStatus) &&
+         SetDword("VrKb", "VrKbBrwAsgnsStatus", s.vrKbBrwStatus) &&
+         SetRecord("VrKb", "Mapdata", s.vrKbMap) && SetRecord("VrKb", "MapdataBrw", s.vrKbBrwMap) &&
+         SetDword("ExtKb", "ExtKbAsgnsStatus", s.extKbSettings.status) &&
+         SetDword("ExtKb", "ExtKbAsgnsAutoStatus", s.extKbSettings.autoStatus) &&
+         SetDword("ExtKb", "USBKbPresent", s.extKbSettings.usbKbPresent) &&
+         SetDword("ExtKb", "Docked", s.extKbSettings.docked) &&
+         SetDword("ExtKb", "MorrowUSBKbPresent", s.extKbSettings.morrowUsbKbPresent) &&
+         SetRecord("ExtKb", "Mapdata", s.extKbMap) &&
+         SetDword("KeySens", "KeySensAsgnsStatus", s.keySensStatus) &&
+         SetRecord("KeySens", "Mapdata", s.keySensMap) &&
+         SetDword("Symb", "SymbAsgnsStatus", s.symbStatus) && SetRecord("Symb", "Mapdata", s.symbMap);
 }
 
 void RemoveSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, kRoot); }
+
+bool ReadSetting(const char* subkey, const char* name, void* data, DWORD size) {
+  char path[128];
+  SubkeyPath(subkey, path);
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  DWORD stored = size;
+  bool ok = RegQueryValueExA(key, name, nullptr, nullptr, static_cast<BYTE*>(data), &stored) ==
+                ERROR_SUCCESS &&
+            stored == size;
+  RegCloseKey(key);
+  return ok;
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "tests/fakes/fake_registry.h"
@@ -36,139 +37,102 @@ class ExportsTest : public ::testing::Test {
  protected:
   void TearDown() override { EXPECT_EQ(registry.openHandles(), 0u) << "a key was left open"; }
   FakeRegistry registry;
-  SharedHookState state = InitialSharedHookState();
 };
 
-// The operations of one record, with the shared field and registry value
-// they must use.
+// One record's Load, Get and Set, with the registry value it lives in.
 template <class Record>
-struct RecordItem {
-  const char* subkey;
-  const char* valueName;
-  Record SharedHookState::*field;
-  RegResult (*load)(Registry&, SharedHookState&);
-  Record* (*get)(const SharedHookState&, Record*);
-  RegResult (*set)(Registry&, SharedHookState&, const Record*);
-};
-
-template <class Record>
-void CheckRecordItem(const RecordItem<Record>& item) {
-  SCOPED_TRACE(std::string(item.subkey) + " " + item.valueName);
+void CheckRecordOperations(const char* subkey, const char* valueName) {
+  SCOPED_TRACE(std::string(subkey) + " " + valueName);
   FakeRegistry registry;
-  SharedHookState state = InitialSharedHookState();
-  const std::string path = KeyPath(item.subkey);
+  const std::string path = KeyPath(subkey);
+  Record shared = Pattern<Record>(0x900);
 
   // Set: the shared copy and the registry value both get the record; a
   // missing key is created.
   const Record first = Pattern<Record>(0x100);
-  EXPECT_EQ(item.set(registry, state, &first), reg::kSuccess);
-  EXPECT_EQ(BytesOf(state.*item.field), BytesOf(first));
-  auto stored = registry.Get(HKCU, path, item.valueName);
+  EXPECT_EQ(SetRecord(registry, shared, &first), reg::kSuccess);
+  EXPECT_EQ(BytesOf(shared), BytesOf(first));
+  auto stored = registry.Get(HKCU, path, valueName);
   ASSERT_TRUE(stored.has_value());
-  EXPECT_EQ(stored->type, reg::kTypeBinary);
   EXPECT_EQ(stored->bytes, BytesOf(first));
 
   // Get copies the shared record out and returns the caller's pointer.
   Record out = Pattern<Record>(0);
-  EXPECT_EQ(item.get(state, &out), &out);
+  EXPECT_EQ(GetRecord(shared, &out), &out);
   EXPECT_EQ(BytesOf(out), BytesOf(first));
-  EXPECT_EQ(item.get(state, nullptr), nullptr);
+  EXPECT_EQ(GetRecord(shared, static_cast<Record*>(nullptr)), nullptr);
 
   // Load of a short value replaces only the bytes it has.
-  registry.Put(HKCU, path, item.valueName, reg::kTypeBinary, {1, 0, 0, 0, 2, 0, 0, 0});
-  EXPECT_EQ(item.load(registry, state), reg::kSuccess);
+  registry.Put(HKCU, path, valueName, reg::kTypeBinary, {1, 0, 0, 0, 2, 0, 0, 0});
+  EXPECT_EQ(LoadRecord(registry, shared), reg::kSuccess);
   Record expected = first;
   reinterpret_cast<uint32_t*>(&expected)[0] = 1;
   reinterpret_cast<uint32_t*>(&expected)[1] = 2;
-  EXPECT_EQ(BytesOf(state.*item.field), BytesOf(expected));
+  EXPECT_EQ(BytesOf(shared), BytesOf(expected));
 
-  // Load without the key: error code, shared record untouched.
+  // Load without the key: the open error, shared record untouched.
   registry.DeleteKey(HKCU, path);
-  EXPECT_EQ(item.load(registry, state), reg::kFileNotFound);
-  EXPECT_EQ(BytesOf(state.*item.field), BytesOf(expected));
+  EXPECT_EQ(LoadRecord(registry, shared), reg::kFileNotFound);
+  EXPECT_EQ(BytesOf(shared), BytesOf(expected));
 
   // Set without a record: nothing stored, nothing written.
-  EXPECT_EQ(item.set(registry, state, nullptr), kInvalidParameter);
-  EXPECT_EQ(BytesOf(state.*item.field), BytesOf(expected));
+  EXPECT_EQ(SetRecord(registry, shared, static_cast<const Record*>(nullptr)), kInvalidParameter);
+  EXPECT_EQ(BytesOf(shared), BytesOf(expected));
   EXPECT_FALSE(registry.HasKey(HKCU, path));
   EXPECT_EQ(registry.openHandles(), 0u);
 }
 
-TEST(ExportsRecordTest, EachRecordUsesItsOwnSharedFieldAndRegistryValue) {
-  CheckRecordItem<VrKbMap>({"VrKb", "Mapdata", &SharedHookState::vrKbMap, LoadVrKbMap,
-                            GetVrKbMap, SetVrKbMap});
-  CheckRecordItem<VrKbBrwMap>({"VrKb", "MapdataBrw", &SharedHookState::vrKbBrwMap,
-                               LoadVrKbBrwMap, GetVrKbBrwMap, SetVrKbBrwMap});
-  CheckRecordItem<ExtKbMap>({"ExtKb", "Mapdata", &SharedHookState::extKbMap, LoadExtKbMap,
-                             GetExtKbMap, SetExtKbMap});
-  CheckRecordItem<KeySensMap>({"KeySens", "Mapdata", &SharedHookState::keySensMap,
-                               LoadKeySensMap, GetKeySensMap, SetKeySensMap});
-  CheckRecordItem<SymbMap>({"Symb", "Mapdata", &SharedHookState::symbMap, LoadSymbMap,
-                            GetSymbMap, SetSymbMap});
+TEST(ExportsRecordTest, LoadGetSetOfEveryRecord) {
+  CheckRecordOperations<VrKbMap>("VrKb", "Mapdata");
+  CheckRecordOperations<VrKbBrwMap>("VrKb", "MapdataBrw");
+  CheckRecordOperations<ExtKbMap>("ExtKb", "Mapdata");
+  CheckRecordOperations<KeySensMap>("KeySens", "Mapdata");
+  CheckRecordOperations<SymbMap>("Symb", "Mapdata");
 }
 
-struct StatusItem {
-  const char* subkey;
-  const char* valueName;
-  uint32_t defaultValue;
-  uint32_t SharedHookState::*field;
-  RegResult (*load)(Registry&, SharedHookState&);
-  RegResult (*set)(Registry&, SharedHookState&, uint32_t);
-};
+TEST_F(ExportsTest, StatusLoadTellsAMissingValueFromAMissingKey) {
+  const StatusValue* statuses[] = {&status::kVrKb, &status::kVrKbBrw, &status::kKeySens,
+                                   &status::kSymb};
+  for (const StatusValue* which : statuses) {
+    SCOPED_TRACE(which->name);
+    const std::string path = which->key;
+    uint32_t shared = 7;
 
-const StatusItem kStatusItems[] = {
-    {"VrKb", "VrKbAsgnsStatus", 0, &SharedHookState::vrKbStatus, LoadVrKbStatus, SetVrKbStatus},
-    {"VrKb", "VrKbBrwAsgnsStatus", 1, &SharedHookState::vrKbBrwStatus, LoadVrKbBrwStatus,
-     SetVrKbBrwStatus},
-    {"KeySens", "KeySensAsgnsStatus", 1, &SharedHookState::keySensStatus, LoadKeySensStatus,
-     SetKeySensStatus},
-    {"Symb", "SymbAsgnsStatus", 1, &SharedHookState::symbStatus, LoadSymbStatus, SetSymbStatus},
-};
+    // No key: the load fails with the open error and leaves the status.
+    EXPECT_EQ(LoadStatus(registry, *which, shared), reg::kFileNotFound);
+    EXPECT_EQ(shared, 7u);
 
-TEST_F(ExportsTest, StatusLoadAndSetUseTheirOwnFieldValueAndDefault) {
-  for (const StatusItem& item : kStatusItems) {
-    SCOPED_TRACE(item.valueName);
-    const std::string path = KeyPath(item.subkey);
+    // The key without the value: the default applies.
     registry.AddKey(HKCU, path);
+    EXPECT_EQ(LoadStatus(registry, *which, shared), reg::kSuccess);
+    EXPECT_EQ(shared, which->defaultValue);
 
-    EXPECT_EQ(item.set(registry, state, 5), reg::kSuccess);
-    EXPECT_EQ(state.*item.field, 5u);
-    EXPECT_EQ(registry.GetDword(HKCU, path, item.valueName), 5u);
-
-    registry.PutDword(HKCU, path, item.valueName, 9);
-    EXPECT_EQ(item.load(registry, state), reg::kSuccess);
-    EXPECT_EQ(state.*item.field, 9u);
-
-    // The key exists but the value does not: the default applies.
+    registry.PutDword(HKCU, path, which->name, 9);
+    EXPECT_EQ(LoadStatus(registry, *which, shared), reg::kSuccess);
+    EXPECT_EQ(shared, 9u);
     registry.DeleteKey(HKCU, path);
-    registry.AddKey(HKCU, path);
-    EXPECT_EQ(item.load(registry, state), reg::kSuccess);
-    EXPECT_EQ(state.*item.field, item.defaultValue);
-
-    // No key: the load fails and leaves the field alone.
-    registry.DeleteKey(HKCU, path);
-    state.*item.field = 7;
-    EXPECT_EQ(item.load(registry, state), reg::kFileNotFound);
-    EXPECT_EQ(state.*item.field, 7u);
   }
 }
 
 // The running hook must use a new status even when the registry cannot take
-// it; the write neither creates the missing key nor reports success.
-TEST_F(ExportsTest, StatusSetWithoutKeyStillReachesTheHookAndReportsTheOpenError) {
-  for (const StatusItem& item : kStatusItems) {
-    SCOPED_TRACE(item.valueName);
-    EXPECT_EQ(item.set(registry, state, 2), reg::kFileNotFound);
-    EXPECT_EQ(state.*item.field, 2u);
-    EXPECT_FALSE(registry.HasKey(HKCU, KeyPath(item.subkey)));
-  }
+// it; the failed write neither creates the key nor reports success.
+TEST_F(ExportsTest, StatusSetReachesTheHookEvenWhenTheKeyIsMissing) {
+  const std::string path = KeyPath("KeySens");
+  uint32_t shared = 1;
+  EXPECT_EQ(SetStatus(registry, status::kKeySens, shared, 2), reg::kFileNotFound);
+  EXPECT_EQ(shared, 2u);
+  EXPECT_FALSE(registry.HasKey(HKCU, path));
+
+  registry.AddKey(HKCU, path);
+  EXPECT_EQ(SetStatus(registry, status::kKeySens, shared, 0), reg::kSuccess);
+  EXPECT_EQ(shared, 0u);
+  EXPECT_EQ(registry.GetDword(HKCU, path, "KeySensAsgnsStatus"), 0u);
 }
 
 constexpr ExtKbSettings kShared{11, 12, 13, 14, 15};
 constexpr ExtKbSettings kOther{21, 22, 23, 24, 25};
 
 TEST_F(ExportsTest, GetExtKbSettingsFillsInOnlyTheMaskedValues) {
-  state.extKbSettings = kShared;
   struct Case {
     uint32_t mask;
     ExtKbSettings expected;
@@ -181,50 +145,46 @@ TEST_F(ExportsTest, GetExtKbSettingsFillsInOnlyTheMaskedValues) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mask);
     ExtKbSettingsRequest request{c.mask, kOther};
-    EXPECT_EQ(GetExtKbSettings(state, &request), &request);
+    EXPECT_EQ(GetExtKbSettings(kShared, &request), &request);
     EXPECT_EQ(request.mask, c.mask);
     EXPECT_EQ(BytesOf(request.values), BytesOf(c.expected));
   }
-  EXPECT_EQ(GetExtKbSettings(state, nullptr), nullptr);
+  EXPECT_EQ(GetExtKbSettings(kShared, nullptr), nullptr);
 }
 
 TEST_F(ExportsTest, SetExtKbSettingsStoresAndWritesOnlyTheMaskedValues) {
   const std::string path = KeyPath("ExtKb");
-  const char* names[] = {"ExtKbAsgnsStatus", "ExtKbAsgnsAutoStatus", "USBKbPresent", "Docked",
-                         "MorrowUSBKbPresent"};
   registry.AddKey(HKCU, path);
-  state.extKbSettings = kShared;
+  ExtKbSettings shared = kShared;
 
-  EXPECT_EQ(SetExtKbSettings(registry, state,
+  EXPECT_EQ(SetExtKbSettings(registry, shared,
                              {kExtKbMaskAutoStatus | kExtKbMaskUsbKbPresent, kOther}),
             reg::kSuccess);
-  EXPECT_EQ(BytesOf(state.extKbSettings), BytesOf(ExtKbSettings{11, 22, 23, 14, 15}));
-  for (const char* name : names) {
-    bool written = std::string(name) == "ExtKbAsgnsAutoStatus" || std::string(name) == "USBKbPresent";
-    SCOPED_TRACE(name);
-    EXPECT_EQ(registry.Get(HKCU, path, name).has_value(), written);
-  }
+  EXPECT_EQ(BytesOf(shared), BytesOf(ExtKbSettings{11, 22, 23, 14, 15}));
   EXPECT_EQ(registry.GetDword(HKCU, path, "ExtKbAsgnsAutoStatus"), 22u);
   EXPECT_EQ(registry.GetDword(HKCU, path, "USBKbPresent"), 23u);
+  for (const char* unwritten : {"ExtKbAsgnsStatus", "Docked", "MorrowUSBKbPresent"}) {
+    EXPECT_FALSE(registry.Get(HKCU, path, unwritten).has_value()) << unwritten;
+  }
 
   size_t writes = registry.valueWrites();
-  EXPECT_EQ(SetExtKbSettings(registry, state, {0, kOther}), reg::kSuccess);
-  EXPECT_EQ(BytesOf(state.extKbSettings), BytesOf(ExtKbSettings{11, 22, 23, 14, 15}));
+  EXPECT_EQ(SetExtKbSettings(registry, shared, {0, kOther}), reg::kSuccess);
+  EXPECT_EQ(BytesOf(shared), BytesOf(ExtKbSettings{11, 22, 23, 14, 15}));
   EXPECT_EQ(registry.valueWrites(), writes);
 }
 
 TEST_F(ExportsTest, LoadExtKbSettingsReadsAllFiveWithTheirDefaults) {
   const std::string path = KeyPath("ExtKb");
-  state.extKbSettings = kShared;
-  EXPECT_EQ(LoadExtKbSettings(registry, state), reg::kFileNotFound);
-  EXPECT_EQ(BytesOf(state.extKbSettings), BytesOf(kShared));
+  ExtKbSettings shared = kShared;
+  EXPECT_EQ(LoadExtKbSettings(registry, shared), reg::kFileNotFound);
+  EXPECT_EQ(BytesOf(shared), BytesOf(kShared));
 
   registry.AddKey(HKCU, path);
   registry.PutDword(HKCU, path, "ExtKbAsgnsStatus", 1);
   registry.PutDword(HKCU, path, "Docked", 1);
-  EXPECT_EQ(LoadExtKbSettings(registry, state), reg::kSuccess);
+  EXPECT_EQ(LoadExtKbSettings(registry, shared), reg::kSuccess);
   // Missing: auto status 1, USB keyboard 0, Morrow keyboard 0.
-  EXPECT_EQ(BytesOf(state.extKbSettings), BytesOf(ExtKbSettings{1, 1, 0, 1, 0}));
+  EXPECT_EQ(BytesOf(shared), BytesOf(ExtKbSettings{1, 1, 0, 1, 0}));
 }
 
 }  // namespace
