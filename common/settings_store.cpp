@@ -21,6 +21,25 @@ constexpr uint32_t kWriteExisting = reg::kKeyRead | reg::kKeyCreateSubKey | reg:
 // Capacity of the string values this program reads (MAX_PATH).
 constexpr uint32_t kStringCapacity = 260;
 
+// Copies `count` bytes into a record of 32-bit words with whole-word
+// stores. The record may be the hook library's shared copy, which the hook
+// reads without a lock: it may see a record half old and half new, but never
+// a torn word. A trailing partial word keeps its other bytes.
+void StoreWords(void* record, const uint8_t* bytes, uint32_t count) {
+  auto* words = static_cast<volatile uint32_t*>(record);
+  const uint32_t whole = count / sizeof(uint32_t);
+  for (uint32_t i = 0; i < whole; ++i) {
+    uint32_t word;
+    std::memcpy(&word, bytes + i * sizeof word, sizeof word);
+    words[i] = word;
+  }
+  if (const uint32_t rest = count % sizeof(uint32_t)) {
+    uint32_t word = words[whole];
+    std::memcpy(&word, bytes + whole * sizeof word, rest);
+    words[whole] = word;
+  }
+}
+
 // Reads into the first `size` bytes of `record`. The value is fetched whole
 // into a buffer of its own first: a value longer than the record then still
 // delivers its leading bytes, where a direct read would get ERROR_MORE_DATA
@@ -33,7 +52,7 @@ void QueryRecordBytes(Registry& registry, RegKey key, const char* name, void* re
   if (!scratch) return;
   uint32_t read = stored;
   if (registry.QueryValue(key, name, scratch.get(), &read) != reg::kSuccess) return;
-  std::memcpy(record, scratch.get(), std::min(read, size));
+  StoreWords(record, scratch.get(), std::min(read, size));
 }
 
 RegResult ReadBinary(Registry& registry, const char* subkey, const char* name, void* record,

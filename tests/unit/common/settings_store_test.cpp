@@ -23,12 +23,6 @@ std::vector<uint8_t> Words(std::initializer_list<uint32_t> words) {
   return bytes;
 }
 
-ExtKbMap Filled(uint32_t word) {
-  ExtKbMap map;
-  for (auto& e : map.entries) e = {word, word};
-  return map;
-}
-
 class SettingsStoreTest : public ::testing::Test {
  protected:
   void TearDown() override { EXPECT_EQ(registry.openHandles(), 0u) << "a key was left open"; }
@@ -39,28 +33,30 @@ class SettingsStoreTest : public ::testing::Test {
 TEST_F(SettingsStoreTest, RecordReadDeliversAtMostTheRecordAndKeepsTheRest) {
   struct Case {
     const char* what;
-    size_t storedWords;  // 0 = no value at all
-    size_t expectedNewWords;
+    size_t storedBytes;  // 0 = no value at all
+    size_t expectedNewBytes;
   } cases[] = {
       {"missing value", 0, 0},
-      {"16 bytes: rows 0 and 1 only", 4, 4},
-      {"exactly the record", 20, 20},
-      {"longer than the record: its first 80 bytes", 30, 20},
+      {"16 bytes: rows 0 and 1 only", 16, 16},
+      {"6 bytes: half a word keeps its other half", 6, 6},
+      {"exactly the record", 80, 80},
+      {"longer than the record: its first 80 bytes", 120, 80},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     registry.DeleteKey(HKCU, kExtKb);
     registry.AddKey(HKCU, kExtKb);
-    if (c.storedWords) {
-      std::vector<uint8_t> bytes(c.storedWords * 4);
-      for (size_t i = 0; i < c.storedWords; ++i) bytes[i * 4] = static_cast<uint8_t>(0x10 + i);
+    if (c.storedBytes) {
+      std::vector<uint8_t> bytes(c.storedBytes);
+      for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i + 1);
       registry.Put(HKCU, kExtKb, "Mapdata", reg::kTypeBinary, bytes);
     }
-    ExtKbMap map = Filled(0xEE);
+    ExtKbMap map;
+    std::memset(&map, 0xEE, sizeof map);
     EXPECT_EQ(ReadRecord(registry, map), reg::kSuccess);
-    const auto* words = reinterpret_cast<const uint32_t*>(&map);
-    for (size_t i = 0; i < 20; ++i) {
-      EXPECT_EQ(words[i], i < c.expectedNewWords ? 0x10 + i : 0xEEu) << "word " << i;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&map);
+    for (size_t i = 0; i < sizeof map; ++i) {
+      EXPECT_EQ(bytes[i], i < c.expectedNewBytes ? i + 1 : 0xEE) << "byte " << i;
     }
   }
 }
