@@ -61,7 +61,7 @@ uint32_t SetRequest(const Feature& f, uint8_t value) {
 // the driver fail before anything is opened.
 template <typename Request>
 bool WithSupportedFeature(DeviceIo& io, PlatformFamily platform, uint16_t code,
-                                 Request request) {
+                          Request request) {
   const Feature* feature = FindFeature(code);
   if (feature == nullptr || platform == PlatformFamily::Other) return false;
   const bool nt = platform == PlatformFamily::WindowsNt;
