@@ -79,15 +79,15 @@ BOOL CALLBACK FillSample(HWND control, LPARAM) {
     } else if (cls == L"msctls_trackbar32") {
         SendMessageW(control, TBM_SETRANGE, TRUE, MAKELPARAM(0, 4));
     }
+    // The key sensitivity page's explanations (their ids recur on other pages).
+    if (!GetDlgItem(GetParent(control), IDC_KSN_TEST_BUTTON)) return TRUE;
     const struct { int control; int string; } texts[] = {
         {IDC_KSN_EXPLAIN, IDS_KSN_EXPLAIN},
         {IDC_KSN_START_HELP, IDS_KSN_START_HELP},
         {IDC_KSN_RECOGNISED_HELP, IDS_KSN_RECOGNISED_HELP},
     };
-    HWND parent = GetParent(control);
-    bool keySensPage = GetDlgItem(parent, IDC_KSN_TEST_BUTTON) != nullptr;
     for (const auto& t : texts) {
-        if (keySensPage && GetDlgCtrlID(control) == t.control) {
+        if (GetDlgCtrlID(control) == t.control) {
             LoadStringW(inst, t.string, text, 256);
             SetWindowTextW(control, text);
         }
@@ -351,7 +351,7 @@ LRESULT CALLBACK IconsProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 int ShowIcons() {
-    HWND host = CreateHost(L"Tavelkit artwork", 980, 300);
+    HWND host = CreateHost(L"Tavelkit artwork", 1200, 300);
     SetWindowLongPtrW(host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IconsProc));
     ShowWindow(host, SW_SHOW);
     return RunLoop();
