@@ -148,7 +148,8 @@ void FakeRegistry::PutDword(RegRoot root, const std::string& path, const std::st
 
 void FakeRegistry::PutString(RegRoot root, const std::string& path, const std::string& name,
                              const std::string& text) {
-  Put(root, path, name, reg::kTypeSz, std::vector<uint8_t>(text.c_str(), text.c_str() + text.size() + 1));
+  const char* begin = text.c_str();
+  Put(root, path, name, reg::kTypeSz, std::vector<uint8_t>(begin, begin + text.size() + 1));
 }
 
 std::optional<RegValue> FakeRegistry::Get(RegRoot root, const std::string& path,
