@@ -93,15 +93,30 @@ HANDLE CreateOrOpenBlock(PSID user) {
   return mapping;
 }
 
+void WriteInitialValues(SharedBlock* block) {
+  block->state = InitialSharedHookState();
+  InterlockedExchange(&block->initState, kReady);
+}
+
 // Exactly one process writes the initial values; the others wait until it
-// has, so nobody ever reads a half-initialised state.
+// has, so nobody ever reads a half-initialised state. Writing them takes
+// microseconds: a first process that has not finished after a second has
+// died on the way, and the waiter writes them itself rather than hang in
+// the loader.
 void InitialiseOnce(SharedBlock* block) {
+  constexpr DWORD kGiveUpMs = 1000;
   if (InterlockedCompareExchange(&block->initState, kInitialising, kUntouched) == kUntouched) {
-    block->state = InitialSharedHookState();
-    InterlockedExchange(&block->initState, kReady);
+    WriteInitialValues(block);
     return;
   }
-  while (InterlockedCompareExchange(&block->initState, kReady, kReady) != kReady) Sleep(1);
+  DWORD start = GetTickCount();
+  while (InterlockedCompareExchange(&block->initState, kReady, kReady) != kReady) {
+    if (GetTickCount() - start >= kGiveUpMs) {
+      WriteInitialValues(block);
+      return;
+    }
+    Sleep(1);
+  }
 }
 
 }  // namespace
