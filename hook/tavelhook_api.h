@@ -63,10 +63,3 @@ DWORD* __stdcall GetVrKbBrwStatus(DWORD* out);                              // 4
 LONG __stdcall SetVrKbBrwStatus(DWORD status);                              // 42
 
 }  // extern "C"
-
-// Ordinals for run-time binding.
-namespace tavelhook_ordinal {
-inline constexpr WORD SetExtKbSettings = 24;
-inline constexpr WORD SetKeySensMap = 27;
-inline constexpr WORD SetKeySensStatus = 30;
-}  // namespace tavelhook_ordinal
