@@ -95,10 +95,102 @@ BOOL CALLBACK FillSample(HWND control, LPARAM) {
     return TRUE;
 }
 
-INT_PTR CALLBACK SampleProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
+// Fn symbols of the external keyboard page at the sizes the page shows them.
+const struct {
+    int control;
+    IconSample icon;
+} kFnSymbols[] = {
+    {IDC_EKB_VOLUP_ICON, {IDI_VOLUME_UP, 16, 16}},
+    {IDC_EKB_VOLDOWN_ICON, {IDI_VOLUME_DOWN, 16, 16}},
+    {IDC_EKB_MUTE_ICON, {IDI_VOLUME_MUTE, 16, 16}},
+    {IDC_EKB_BUTTON_ICON, {IDI_VARO_BUTTON, 48, 16}},
+    {IDC_EKB_STANDBY_ICON, {IDI_STANDBY, 32, 16}},
+    {IDC_EKB_HIBERNATE_ICON, {IDI_HIBERNATE, 32, 16}},
+    {IDC_EKB_WIRELESS_ICON, {IDI_WIRELESS_RADIO, 32, 16}},
+    {IDC_EKB_DOVRA_ICON, {IDI_EJECT, 16, 16}},
+    {IDC_EKB_MAGNIFIER_ICON, {IDI_MAGNIFIER, 32, 16}},
+    {IDC_EKB_LUMARA_ICON, {IDI_PRESENTATION, 32, 16}},
+};
+// Special characters in list order: list position p shows character code p.
+const int kCharacters[] = {IDI_CHAR_EURO,       IDI_CHAR_POUND,      IDI_CHAR_YEN,
+                           IDI_CHAR_CENT,       IDI_CHAR_COPYRIGHT,  IDI_CHAR_REGISTERED,
+                           IDI_CHAR_TRADE_MARK, IDI_CHAR_DEGREE,     IDI_CHAR_PLUS_MINUS,
+                           IDI_CHAR_LESS_EQUAL, IDI_CHAR_GREATER_EQUAL};
+
+HICON LoadIconAt(int id, int cx, int cy) {
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, LR_SHARED));
+}
+
+// The Fn symbol statics become owner-drawn pictures holding their icon.
+void ShowFnSymbols(HWND page) {
+    for (const auto& s : kFnSymbols) {
+        HWND picture = GetDlgItem(page, s.control);
+        SetWindowLongPtrW(picture, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(LoadIconAt(s.icon.id, s.icon.cx, s.icon.cy)));
+        LONG style = GetWindowLongW(picture, GWL_STYLE);
+        SetWindowLongW(picture, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_OWNERDRAW);
+    }
+}
+
+// Row r of the special-character page shows character r + 1.
+void FillCharacterLists(HWND page) {
+    const int lists[] = {IDC_SMB_CHAR0, IDC_SMB_CHAR1, IDC_SMB_CHAR2,
+                         IDC_SMB_CHAR3, IDC_SMB_CHAR4, IDC_SMB_CHAR5};
+    for (int row = 0; row < 6; ++row) {
+        HWND list = GetDlgItem(page, lists[row]);
+        for (int icon : kCharacters) {
+            LRESULT at = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
+            SendMessageW(list, CB_SETITEMDATA, at, icon);
+        }
+        SendMessageW(list, CB_SETCURSEL, row + 1, 0);
+        // Wine sizes the selection field from the dialog font set after
+        // WM_MEASUREITEM; set it again so the icon is not cut off.
+        SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), GetSystemMetrics(SM_CXSMICON) + 4);
+    }
+}
+
+void DrawOwnerItem(const DRAWITEMSTRUCT& d) {
+    const int w = d.rcItem.right - d.rcItem.left, h = d.rcItem.bottom - d.rcItem.top;
+    if (d.CtlType == ODT_STATIC) {
+        FillRect(d.hDC, &d.rcItem, GetSysColorBrush(COLOR_WINDOW));
+        auto icon = reinterpret_cast<HICON>(GetWindowLongPtrW(d.hwndItem, GWLP_USERDATA));
+        DrawIconEx(d.hDC, (w - 16) / 2, (h - 16) / 2, icon, 0, 0, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    if (d.itemID == static_cast<UINT>(-1)) return;
+    bool selected = d.itemState & ODS_SELECTED;
+    FillRect(d.hDC, &d.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    int small = GetSystemMetrics(SM_CXSMICON);
+    if (d.itemData) {
+        DrawIconEx(d.hDC, d.rcItem.left + (w - small) / 2, d.rcItem.top + 2,
+                   LoadIconAt(static_cast<int>(d.itemData), small, small), small, small, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    wchar_t text[64];
+    LoadStringW(GetModuleHandleW(nullptr), IDS_NOT_ASSIGNED, text, 64);
+    RECT r = d.rcItem;
+    SetBkMode(d.hDC, TRANSPARENT);
+    SetTextColor(d.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    DrawTextW(d.hDC, text, -1, &r, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+}
+
+INT_PTR CALLBACK SampleProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
         EnumChildWindows(dlg, FillSample, 0);
+        // Property pages receive their page description; it names the template.
+        auto* page = reinterpret_cast<const PROPSHEETPAGEW*>(lp);
+        int id = page ? static_cast<int>(reinterpret_cast<ULONG_PTR>(page->pszTemplate)) : 0;
+        if (id == IDD_EXTERNAL_KB_PAGE) ShowFnSymbols(dlg);
+        if (id == IDD_SPECIAL_CHAR_PAGE) FillCharacterLists(dlg);
+        return TRUE;
+    }
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = GetSystemMetrics(SM_CXSMICON) + 4;
+        return TRUE;
+    case WM_DRAWITEM:
+        DrawOwnerItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
