@@ -26,8 +26,9 @@ install() {
   reg add "$overrides" /v cfgmgr32 /d native /f
   for name in "${services[@]}"; do
     sc create "$name" binPath= "$folder\\control_code_service.exe $name" type= own start= demand
-    sc start "$name"
+    sc start "$name"  # fails harmlessly when it already runs
   done
+  return 0
 }
 
 remove() {
@@ -40,6 +41,7 @@ remove() {
   reg delete 'HKLM\SOFTWARE\MASKOR' /f
   reg delete 'HKLM\Software\TavelStandIns' /f
   rm -rf "$unix_folder"
+  return 0
 }
 
 case "${1:-}" in
