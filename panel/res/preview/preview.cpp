@@ -150,6 +150,42 @@ void FillCharacterLists(HWND page) {
     }
 }
 
+// Puts an item with an image at the top of a ComboBoxEx list and selects it.
+void ShowImageItem(HWND list, HIMAGELIST images, int image, int text) {
+    wchar_t name[64];
+    LoadStringW(GetModuleHandleW(nullptr), text, name, 64);
+    SendMessageW(list, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    COMBOBOXEXITEMW item{};
+    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+    item.iItem = 0;
+    item.pszText = name;
+    item.iImage = item.iSelectedImage = image;
+    SendMessageW(list, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+}
+
+// The notebook page's lists with their key symbols: each first-key list shows
+// one of the four modifier symbols, the second-key lists the browser keys.
+void ShowKeySymbols(HWND page) {
+    HIMAGELIST modifiers = ImageList_Create(32, 16, ILC_COLOR32 | ILC_MASK, 4, 1);
+    for (int id : {IDI_SHIFT_KEY, IDI_ARABIC_KEY, IDI_HANJA_KEY, IDI_HAN_YEONG_KEY})
+        ImageList_ReplaceIcon(modifiers, -1, LoadIconAt(id, 32, 16));
+    HIMAGELIST browser = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 1);
+    for (int id : {IDI_BROWSER_BACK, IDI_BROWSER_FORWARD})
+        ImageList_ReplaceIcon(browser, -1, LoadIconAt(id, 16, 16));
+    const struct { int list; HIMAGELIST images; int image; int text; } samples[] = {
+        {IDC_TKB_WINDOWS_KEY, modifiers, 0, IDS_KEY_LEFT_SHIFT},
+        {IDC_TKB_APP_KEY, modifiers, 1, IDS_KEY_RIGHT_SHIFT},
+        {IDC_TKB_EJECT_FIRST, modifiers, 2, IDS_KEY_RIGHT_CTRL},
+        {IDC_TKB_VOLUP_FIRST, modifiers, 3, IDS_KEY_RIGHT_ALT},
+        {IDC_TKB_VOLDOWN_FIRST, modifiers, 0, IDS_KEY_LEFT_SHIFT},
+        {IDC_TKB_EJECT_SECOND, browser, 0, IDS_KEY_BROWSER_BACK},
+        {IDC_TKB_VOLUP_SECOND, browser, 1, IDS_KEY_BROWSER_FORWARD},
+        {IDC_TKB_VOLDOWN_SECOND, browser, 0, IDS_KEY_BROWSER_BACK},
+    };
+    for (const auto& s : samples) ShowImageItem(GetDlgItem(page, s.list), s.images, s.image, s.text);
+}
+
 void DrawOwnerItem(const DRAWITEMSTRUCT& d) {
     const int w = d.rcItem.right - d.rcItem.left, h = d.rcItem.bottom - d.rcItem.top;
     if (d.CtlType == ODT_STATIC) {
@@ -182,6 +218,7 @@ INT_PTR CALLBACK SampleProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         // Property pages receive their page description; it names the template.
         auto* page = reinterpret_cast<const PROPSHEETPAGEW*>(lp);
         int id = page ? static_cast<int>(reinterpret_cast<ULONG_PTR>(page->pszTemplate)) : 0;
+        if (id == IDD_NOTEBOOK_KB_PAGE) ShowKeySymbols(dlg);
         if (id == IDD_EXTERNAL_KB_PAGE) ShowFnSymbols(dlg);
         if (id == IDD_SPECIAL_CHAR_PAGE) FillCharacterLists(dlg);
         return TRUE;
