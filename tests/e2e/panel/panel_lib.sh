@@ -1,0 +1,108 @@
+# Shared by the configuration program's end-to-end scripts. Sourced with the
+# folder of the Windows binaries in $1 and a folder for screenshots in $2;
+# uses the Wine prefix and X display the caller set up.
+set -u -o pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/../../../tools/wine-env"
+bin=$1
+shots=$2
+mkdir -p "$shots"
+failures=0
+PANEL_PIDS=()
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() { local what=$1; shift; if "$@"; then echo "ok: $what"; else fail "$what"; fi; }
+probe() { timeout 20 "$WINE" "$bin/panel_probe.exe" "$@" | tr -d '\r'; }
+reg() { "$WINE" reg "$@" >/dev/null 2>&1; }
+reg_value() {  # key value -> data column of `reg query`
+  "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
+}
+
+value_is() { [ "$(reg_value "$1" "$2")" = "$3" ]; }
+has_value() { [ -n "$(reg_value "$1" "$2")" ]; }
+apply_disabled() { ! probe enabled 1000; }
+
+# Waits up to 15 s for a command to succeed.
+eventually() {
+  for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+pid_gone() { ! kill -0 "$1" 2>/dev/null; }
+equals() { [ "$1" = "$2" ] || { echo "  expected '$2', got '$1'"; return 1; }; }
+panel_visible() { probe visible Tavelkit; }
+selected_tab_is() { [ "$(probe tab)" = "$1" ]; }
+foreground_is() { [ "$(probe foreground)" = "$1" ]; }
+window_gone() { ! probe visible "$1"; }
+
+# Starts the configuration program in the background and waits for its window.
+start_panel() {
+  "$WINE" "$bin/Tavelpanel.exe" "$@" >/dev/null 2>&1 &
+  PANEL_PID=$!
+  PANEL_PIDS+=("$PANEL_PID")
+  eventually panel_visible
+}
+
+stop_panel() {
+  timeout 20 "$WINE" "$bin/Tavelpanel.exe" /x
+  eventually pid_gone "$PANEL_PID"
+}
+
+x_window() { xdotool search --onlyvisible --name "^$1\$" | head -1; }
+focus_window() { xdotool windowfocus --sync "$(x_window "$1")" 2>/dev/null; sleep 0.3; }
+click_tab() {
+  local at
+  at=$(probe tab-center "$1") || return 1
+  xdotool mousemove $at click 1
+  sleep 0.5
+}
+keys() { xdotool key "$@"; sleep 0.5; }
+screenshot() { sleep 0.3; import -window root "$shots/$1.png"; }
+
+# Darkest grey level (0-255) in a strip across the middle of tab N's label.
+tab_label_darkest() {
+  local x y
+  read -r x y < <(probe tab-center "$1")
+  import -window root -crop "40x6+$((x - 20))+$((y - 3))" +repage -colorspace Gray \
+    -format '%[fx:int(255*minima)]' info:
+}
+
+# The stand-ins for the outside services and the device tree, the latter
+# for this program too ($3 is the folder they were built in).
+standins="$here/../../../stand-ins/standins.sh"
+panel_overrides='HKCU\Software\Wine\AppDefaults\Tavelpanel.exe\DllOverrides'
+install_standins() {
+  bash "$standins" install "$1"
+  reg add "$panel_overrides" /v cfgmgr32 /d native /f
+}
+remove_standins() {
+  reg delete "$panel_overrides" /f
+  bash "$standins" remove
+}
+# The maker's USB keyboard attached (or nothing at all) in the stand-in tree.
+maker_keyboard() {
+  reg add 'HKLM\Software\TavelStandIns\cfgmgr32' /v Devices /t REG_MULTI_SZ \
+    /d 'HID\Vid_2F4E&Pid_3018\7&1&0|{4d36e96b-e325-11ce-bfc1-08002be10318}|' /f
+}
+no_keyboard() { reg delete 'HKLM\Software\TavelStandIns\cfgmgr32' /v Devices /f; }
+service_log() {
+  "$WINE" reg query 'HKLM\Software\TavelStandIns\Services\TavelSVC' /v CallLog 2>/dev/null |
+    tr -d '\r' | awk '$1 == "CallLog" { print $3 }'
+}
+clear_service_log() { reg delete 'HKLM\Software\TavelStandIns\Services\TavelSVC' /v CallLog /f; }
+monitor_runs() { probe class TavelmonWndClass; }
+no_monitor() { ! monitor_runs; }
+stop_monitor() { timeout 20 "$WINE" "$bin/Tavelmon.exe" /x; eventually no_monitor; }
+
+# Removes what the scripts seed: the user's settings, the machine-wide values
+# and the logon start.
+clean_registry() {
+  reg delete 'HKCU\Software\Norvik' /f
+  reg delete 'HKLM\Software\Norvik' /f
+  reg delete 'HKCU\SOFTWARE\MICROSOFT\Windows\CurrentVersion\Run' /v TAVELMON /f
+}
+
+finish() {
+  for pid in "${PANEL_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  [ "$failures" -eq 0 ] && echo "all passed" || echo "$failures failed"
+  exit $((failures != 0))
+}
