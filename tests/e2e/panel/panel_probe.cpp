@@ -10,6 +10,7 @@
 //   post MESSAGE WPARAM    posts to the main window (numbers, 0x... allowed)
 //   text TITLE ID          text of control ID in the top-level window TITLE
 //   enabled ID             whether control ID of the main window is enabled
+//   shown ID               whether control ID of the main window is visible
 //   click TITLE ID         clicks button ID of the top-level window TITLE
 //   focus-id               control id of the focused window of the program
 //   class NAME             a top-level window of that class exists
@@ -149,6 +150,10 @@ int main(int argc, char** argv) {
   if (command == "enabled" && argc == 3) {
     HWND control = Descendant(MainWindow(), std::atoi(argv[2]));
     return control && IsWindowEnabled(control) ? 0 : 1;
+  }
+  if (command == "shown" && argc == 3) {
+    HWND control = Descendant(MainWindow(), std::atoi(argv[2]));
+    return control && IsWindowVisible(control) ? 0 : 1;
   }
   if (command == "click" && argc == 4) {
     HWND control = Descendant(Visible(Widen(argv[2]).c_str()).found, std::atoi(argv[3]));
