@@ -46,6 +46,21 @@ clear_service_log
 check "/helper with the logon start present exits" helper
 check "... sends only 140" equals "$(service_log)" '140;'
 
+# A "Tavelmon.exe" planted in the current folder must not be what runs: the
+# program starts the monitor only from its own folder, here one without it.
+reg add "$data" /v USBOBIKBDetectStatus /t REG_DWORD /d 1 /f
+reg delete 'HKCU\Software\Norvik\Tavel\DataV1_1' /v TVKStatus /f
+scratch=$(cd "$(dirname "$shots")" && pwd)/planted
+rm -rf "$scratch" && mkdir -p "$scratch/alone" "$scratch/current"
+cp "$bin/Tavelpanel.exe" "$scratch/alone/"
+cp "$bin/Tavelmon.exe" "$bin/Tavelhook.dll" "$scratch/current/"
+check "/helper run from a folder holding a Tavelmon.exe exits" \
+  bash -c "cd '$scratch/current' && timeout 20 '$WINE' '$scratch/alone/Tavelpanel.exe' /helper"
+sleep 3
+check "... and does not run the planted monitor" no_monitor
+stop_monitor
+rm -rf "$scratch"
+
 clean_registry
 remove_standins
 finish
