@@ -25,6 +25,9 @@ rect=$(probe rect)
 probe post 0x0112 0xF030  # WM_SYSCOMMAND SC_MAXIMIZE
 sleep 1
 check "SC_MAXIMIZE leaves the window as it was" equals "$(probe rect)" "$rect"
+probe post 0x001A 0  # WM_SETTINGCHANGE
+sleep 1
+check "a settings change lays the window out again where it is" equals "$(probe rect)" "$rect"
 
 # Another program in front, then a second start.
 "$WINE" notepad.exe >/dev/null 2>&1 &
