@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # With the product disabled by the user each page shows only its hint, and
-# Tab from the tab strip goes straight to Options.
+# Tab from the tab strip goes straight to Options; Enter closes the program.
 . "$(dirname "$0")/panel_lib.sh" "$1" "$2"
 clean_registry
 reg add 'HKCU\Software\Norvik\Tavel\DataV1_1' /v TVKStatus /t REG_DWORD /d 1 /f
@@ -25,6 +25,8 @@ check "Shift+Tab from the tab strip goes to Help" focus_is 1014
 keys Tab
 check "Tab from Help goes to the tab strip" focus_is 12320
 
-stop_panel
+keys Return
+check "Enter closes the program" eventually pid_gone "$PANEL_PID"
+
 clean_registry
 finish
