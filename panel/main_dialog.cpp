@@ -1,5 +1,6 @@
 #include "panel/main_dialog.h"
 
+#include "panel/maintenance/help.h"
 #include "panel/res/resource.h"
 
 namespace tavel::panel {
@@ -79,6 +80,9 @@ bool CTavelKWnd::OnCommand(int id, int notifyCode) {
   switch (id) {
     case IDC_APPLY_BUTTON:
       Apply();
+      return true;
+    case IDC_HELP_BUTTON:
+      OpenHelp(context_.registry);
       return true;
     case IDOK:
     case IDCANCEL:

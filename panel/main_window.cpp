@@ -4,6 +4,7 @@
 #include "panel/about_dialog.h"
 #include "panel/framework/dialog_template.h"
 #include "panel/framework/resource_text.h"
+#include "panel/maintenance/help.h"
 #include "panel/res/resource.h"
 
 namespace tavel::panel {
@@ -163,6 +164,9 @@ LRESULT CTavelMWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       ExitProcess(0);
     case WM_ENDSESSION:
       return 1;
+    case WM_HELP:  // F1 anywhere in the window, pages included
+      OpenHelp(context_.registry);
+      return 0;
     default:
       return Default(message, wParam, lParam);
   }
