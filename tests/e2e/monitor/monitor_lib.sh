@@ -36,6 +36,8 @@ reg_value() {  # key value -> data column of `reg query`
   "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
 }
 
+test_value() { [ "$(reg_value "$1" "$2")" = "$3" ]; }  # key value expected
+
 finish() {
   [ "$failures" -eq 0 ] && echo "all passed" || echo "$failures failed"
   exit $((failures != 0))

@@ -16,6 +16,10 @@
 //                                         a bare message (no mapping made)
 //   monitor_probe send-short MESSAGE FILE mapping backed by an 8-byte file
 //   monitor_probe show                    prints the hook library's shared state
+//   monitor_probe time-start PROGRAM      starts the monitor and prints the time
+//                                         until its window exists (its hook is
+//                                         installed and the settings loaded by
+//                                         then), and the process id
 #include <windows.h>
 
 #include <cstdio>
@@ -114,6 +118,33 @@ int WatchVrKb(int count, char** pairs) {
   }
 }
 
+int TimeStart(const char* program) {
+  LARGE_INTEGER frequency, start, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string commandLine = std::string("\"") + program + "\"";
+  if (!CreateProcessA(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return 1;
+  }
+  for (;;) {
+    QueryPerformanceCounter(&now);
+    const double ms = 1000.0 * (now.QuadPart - start.QuadPart) / frequency.QuadPart;
+    if (Monitor() != nullptr) {
+      std::printf("window_ms %.1f pid %lu\n", ms, process.dwProcessId);
+      break;
+    }
+    if (ms > 10000) return 1;
+    Sleep(1);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +179,7 @@ int main(int argc, char** argv) {
     SendMessageA(Monitor(), Number(argv[2]), argc == 5 ? Number(argv[3]) : 0, argc == 5 ? Number(argv[4]) : 0);
     return 0;
   }
+  if (command == "time-start" && argc == 3) return TimeStart(argv[2]);
   if (command == "send-short" && argc == 4) return SendShort(Number(argv[2]), argv[3]);
   return 2;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real Tavelmon.exe: one monitor per desktop, the stop switch, and the
-# service-style start that runs only while the service looks after monitors.
+# service-style start that runs only while the service looks after monitors;
+# a key test left unfinished by a configuration program that crashed.
 . "$(dirname "$0")/monitor_lib.sh" "$1"
 data='HKLM\Software\Norvik\Tavel\Data'
 tavelmon /x >/dev/null 2>&1
@@ -29,6 +30,13 @@ check "desktop name + -X stops the monitor of that desktop" tavelmon Default -X
 check "... which ends" eventually pid_gone "$MONITOR_PID"
 check "a desktop that does not exist ends the start" tavelmon NoSuchDesktop
 check "... without a window" no_monitor
+
+keysens='HKCU\Software\Norvik\Tavel\DataV1_1\KeySens'
+"$WINE" reg add "$keysens" /v KeySensAsgnsStatus /t REG_DWORD /d 2 /f >/dev/null
+check "a monitor started after a key test was left unfinished starts" start_monitor
+check "... and, with no configuration program running, switches filtering back on" \
+  eventually test_value "$keysens" KeySensAsgnsStatus 0x1
+stop_monitor
 
 "$WINE" reg delete "$data" /f >/dev/null 2>&1
 finish
