@@ -51,15 +51,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Win32DeviceTree deviceTree(loader);
   Win32FileMappings mappings;
   Win32WindowTimers timers;
-  Win32Processes processes;
   Win32Power power(loader);
-  Win32CdDrives cdDrives;
   Win32CharacterInput characters;
   TavelhookLibrary hook;
   UsbKeyboardScan keyboards(deviceTree, hook);
   HotkeyLibraryBinding hotkeys(registry, system, loader);
   DriverFeatureBinding driver(deviceIo, system.Platform());
-  EjectWorker eject(processes, cdDrives);
+  // The eject worker may still be opening doors when the message loop ends;
+  // what it uses lives in static storage, not in this frame.
+  static Win32Processes processes;
+  static Win32CdDrives cdDrives;
+  static EjectWorker eject(processes, cdDrives);
   ActionPlatform actions{hotkeys, driver, power, services, eject, windows, timers, processes, characters};
   MonitorWindow window({hook, keyboards, mappings, windows, timers, processes, actions});
 

@@ -65,6 +65,10 @@ probe send 0x219 0x18 0
 sleep 4.5
 check "a configuration change re-scans: PS/2 only counts as no USB keyboard" test "$(flags)" = "0x0 0x0"
 
+action 20; action 20
+sleep 1
+check "two quick eject requests (no CD drive in the prefix) leave the monitor running" monitor_runs
+
 stop_monitor
 bash "$standins" remove
 finish
