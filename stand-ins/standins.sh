@@ -28,6 +28,13 @@ install() {
     sc create "$name" binPath= "$folder\\control_code_service.exe $name" type= own start= demand
     sc start "$name"  # fails harmlessly when it already runs
   done
+  # A service still starting refuses control codes: wait until both run.
+  for name in "${services[@]}"; do
+    for _ in $(seq 50); do
+      "$WINE" sc query "$name" 2>/dev/null | grep -q RUNNING && break
+      sleep 0.2
+    done
+  done
   return 0
 }
 

@@ -23,9 +23,9 @@ probe send-vrkb 1 0xA5 0x5B
 sleep 0.5
 
 output=$(mktemp)
-"$WINE" "$bin/key_target.exe" >"$output" &
+"$WINE" "$bin/key_target.exe" >"$output" 2>/dev/null &
 target=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name "Tavel key target" | head -n 1)
+window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$target" --name "Tavel key target" | head -n 1)
 if [ -n "$window" ]; then
   xdotool windowfocus --sync "$window"
   sleep 0.5
@@ -34,7 +34,7 @@ if [ -n "$window" ]; then
   xdotool keydown 108; sleep 0.1; xdotool keyup 108; sleep 0.3
   xdotool key Escape
 fi
-timeout 20 tail --pid="$target" -f /dev/null
+timeout 20 tail --pid="$target" -f /dev/null || kill "$target" 2>/dev/null
 seen=$(tr -d '\r' <"$output")
 rm -f "$output"
 echo "$seen" | tr '\n' ' '; echo
