@@ -87,7 +87,10 @@ void CTavelpanelApp::RunInteractive() {
 
   PanelSettings settings;
   InitializeDefaultSettings(
-      registry, system, [&] { return FirstRunExtKbMap(GatherFirstRunCapabilities(io, registry)); },
+      registry, system,
+      // The configuration program decides the machine-dependent rows by its
+      // own checks, the same ones its reset to defaults uses.
+      [&] { return ResetExtKbMap(GatherResetCapabilities(io, registry, system, loader)); },
       {settings.vrKbMap, settings.vrKbBrwMap, settings.extKbMap, settings.symbMap, settings.extKb});
   LoadPanelSettings(registry, settings);
 

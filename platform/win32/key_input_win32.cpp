@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/win32/system_program_win32.h"
+
 namespace tavel {
 namespace {
 constexpr UINT kWmAssignedKey = 0x8001;
@@ -26,7 +28,7 @@ void Win32KeyInput::PostAssignedKey(uint32_t message, uint32_t actionCode) {
   PostMessageA(monitorWindow_(), kWmAssignedKey, message, actionCode);
 }
 
-void Win32KeyInput::StartUtilityManager() { WinExec("utilman.exe /start", SW_SHOW); }
+void Win32KeyInput::StartUtilityManager() { StartSystemProgram("utilman.exe", "/start", SW_SHOW); }
 
 void Win32KeyInput::LockWorkStation() { ::LockWorkStation(); }
 

@@ -1,9 +1,10 @@
 #include "platform/win32/processes_win32.h"
 
+#include "platform/win32/system_program_win32.h"
+
 #include <windows.h>
 
 #include <memory>
-#include <string>
 
 namespace tavel {
 
@@ -18,11 +19,7 @@ DWORD WINAPI RunWork(void* parameter) {
 }  // namespace
 
 bool Win32Processes::RunSystemProgram(const char* fileName, int showCommand) {
-  char folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return false;
-  const std::string command = std::string("\"") + folder + "\\" + fileName + "\"";
-  return WinExec(command.c_str(), static_cast<UINT>(showCommand)) > 31;
+  return StartSystemProgram(fileName, "", static_cast<UINT>(showCommand));
 }
 
 bool Win32Processes::MutexExists(const char* name) {
