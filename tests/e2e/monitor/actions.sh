@@ -17,6 +17,7 @@ ps2_kb="ACPI\\PNP0303\\4&9|$keyboard_class|ACPI\\PNP0A03\\0"
 log_of() { reg_value "$stand\\$1" CallLog; }
 set_tree() { "$WINE" reg add "$stand\\cfgmgr32" /v Devices /t REG_MULTI_SZ /d "$1" /f >/dev/null; }
 flags() { echo "$(reg_value "$extkb" USBKbPresent) $(reg_value "$extkb" MorrowUSBKbPresent)"; }
+flags_are() { [ "$(flags)" = "$1" ]; }
 action() { probe send 0x8001 0 "$1"; }
 
 tavelmon /x >/dev/null 2>&1
@@ -54,16 +55,17 @@ check "hibernate sends 129, Fn code 240 sends 130 to NorvikPMSVC" test "$(log_of
 set_tree "$hub\\0$maker\\0$maker_kb\\0$foreign\\0$foreign_kb"
 for _ in 1 2 3; do probe send 0x219 0x8000 0; probe send 0x219 7 0; sleep 1; done
 check "device changes are not scanned at once" test "$(flags)" = "0x1 0x0"
-sleep 2.5
-check "... but 4 s after the last: the maker's keyboard is found" test "$(flags)" = "0x1 0x1"
+# The scan comes 4 s after the last notification; a loaded machine may take a
+# little longer to show it in the registry.
+check "... but 4 s after the last: the maker's keyboard is found" eventually flags_are "0x1 0x1"
 
 set_tree "$ps2_kb"
 probe send 0x219 0x8000 0
 sleep 4.5
 check "a device arrival alone starts no scan" test "$(flags)" = "0x1 0x1"
 probe send 0x219 0x18 0
-sleep 4.5
-check "a configuration change re-scans: PS/2 only counts as no USB keyboard" test "$(flags)" = "0x0 0x0"
+sleep 3
+check "a configuration change re-scans: PS/2 only counts as no USB keyboard" eventually flags_are "0x0 0x0"
 
 action 20; action 20
 sleep 1
