@@ -5,7 +5,7 @@
 #include "panel/maintenance/key_sens_page.h"
 #include "panel/pages/external_page.h"
 #include "panel/pages/notebook_page.h"
-#include "panel/pages/special_char_page.h"
+#include "panel/pages/symb_page.h"
 
 namespace tavel::panel {
 

@@ -1,4 +1,4 @@
-#include "panel/pages/special_char_page.h"
+#include "panel/pages/symb_page.h"
 
 #include "panel/res/resource.h"
 

@@ -103,7 +103,7 @@ TEST(PanelResources, StringRangesTheProgramIndexesAreComplete) {
 const std::map<std::string, std::string> kDialogFiles = {
     {"IDC_ABOUT_", "about.rc"},          {"IDC_TKB_", "notebook_kb_page.rc"},
     {"IDC_EKB_", "external_kb_page.rc"}, {"IDC_KSN_", "key_sens_page.rc"},
-    {"IDC_SMB_", "special_char_page.rc"}, {"IDC_RESET_", "reset_dialog.rc"},
+    {"IDC_SMB_", "symb_page.rc"}, {"IDC_RESET_", "reset_dialog.rc"},
     {"IDC_OPT_", "options_dialog.rc"},
 };
 const std::set<std::string> kMainDialogControls = {"IDC_APPLY_BUTTON", "IDC_HELP_BUTTON",
