@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/win32/system_program_win32.h"
+#include "platform/win32/system_directory_win32.h"
 
 namespace tavel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include "platform/win32/system_directory_win32.h"
 
 namespace tavel {
 
@@ -10,11 +10,8 @@ LibraryHandle Win32LibraryLoader::LoadSystemLibrary(const char* fileName) {
   // A full path keeps the DLL search path (application folder, current
   // folder, PATH) out of it on every Windows version, including those
   // without LOAD_LIBRARY_SEARCH_SYSTEM32.
-  char folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return 0;
-  const std::string path = std::string(folder, length) + "\\" + fileName;
-  return LoadLibraryAt(path.c_str());
+  const std::string path = SystemFilePath(fileName);
+  return path.empty() ? 0 : LoadLibraryAt(path.c_str());
 }
 
 LibraryHandle Win32LibraryLoader::LoadLibraryAt(const char* path) {

@@ -1,6 +1,6 @@
 #include "platform/win32/processes_win32.h"
 
-#include "platform/win32/system_program_win32.h"
+#include "platform/win32/system_directory_win32.h"
 
 #include <windows.h>
 
