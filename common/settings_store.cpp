@@ -170,13 +170,27 @@ RegResult ReadStatus(Registry& registry, const StatusValue& which, uint32_t& val
   return closed;
 }
 
-RegResult WriteStatus(Registry& registry, const StatusValue& which, uint32_t value) {
+namespace {
+
+RegResult WriteUserDword(Registry& registry, const StatusValue& which, uint32_t value,
+                         bool createKey) {
   RegKey key = 0;
   const RegResult opened =
-      registry.OpenKey(RegRoot::CurrentUser, which.key, kWriteExisting, &key);
+      createKey ? registry.CreateKey(RegRoot::CurrentUser, which.key, kWriteExisting, &key)
+                : registry.OpenKey(RegRoot::CurrentUser, which.key, kWriteExisting, &key);
   if (opened != reg::kSuccess) return opened;
   SetDword(registry, key, which.name, value);
   return registry.CloseKey(key);
+}
+
+}  // namespace
+
+RegResult WriteStatus(Registry& registry, const StatusValue& which, uint32_t value) {
+  return WriteUserDword(registry, which, value, false);
+}
+
+RegResult WriteLayoutId(Registry& registry, uint32_t layout) {
+  return WriteUserDword(registry, status::kVrKbLangId, layout, true);
 }
 
 RegResult ReadExtKbSettings(Registry& registry, ExtKbSettings& settings) {

@@ -52,6 +52,9 @@ RegResult ReadStatus(Registry& registry, const StatusValue& which, uint32_t& val
 // nothing is created.
 RegResult WriteStatus(Registry& registry, const StatusValue& which, uint32_t value);
 
+// The notebook layout; unlike the status values it creates a missing key.
+RegResult WriteLayoutId(Registry& registry, uint32_t layout);
+
 // --- External-keyboard settings (five REG_DWORDs in ExtKb) -----------------
 RegResult ReadExtKbSettings(Registry& registry, ExtKbSettings& settings);
 // Writes only the values whose ExtKbSettingsMask bit is set; the key must

@@ -1,5 +1,7 @@
 #include "panel/caption_band.h"
 
+#include <algorithm>
+
 #include "panel/framework/resource_text.h"
 #include "panel/res/resource.h"
 
@@ -80,7 +82,13 @@ void CTavelCapWnd::Paint() {
   SetBkMode(memoryDc_, TRANSPARENT);
   SetTextColor(memoryDc_, RGB(255, 255, 255));
   SetTextCharacterExtra(memoryDc_, 1);
-  TextOutW(memoryDc_, sourceX + kHeadingAt.x, kHeadingAt.y, heading_.c_str(),
+  // On a screen of more dots per inch the font grows but the band does not:
+  // the heading moves up as far as it must to keep its descenders.
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(memoryDc_, &metrics);
+  const int headingY =
+      std::max(0, std::min<int>(kHeadingAt.y, kCaptionBandHeight - metrics.tmHeight - 1));
+  TextOutW(memoryDc_, sourceX + kHeadingAt.x, headingY, heading_.c_str(),
            static_cast<int>(heading_.size()));
   SelectObject(memoryDc_, oldFont);
 

@@ -26,8 +26,13 @@ bool KeyDown(int key) { return GetKeyState(key) < 0; }
 CTavelKWnd::CTavelKWnd(PanelContext& context)
     : CDialog(IDD_MAIN_DIALOG),
       context_(context),
-      pageEnvironment_{context.settings, productDisabled_,
-                       [this] { EnableWindow(Item(IDC_APPLY_BUTTON), TRUE); }},
+      pageEnvironment_{context.settings,
+                       productDisabled_,
+                       context.state,
+                       context.registry,
+                       [this] { EnableWindow(Item(IDC_APPLY_BUTTON), TRUE); },
+                       [this] { OpenHelp(context_.registry); },
+                       [this] { return pages_.keySens.EnableCheck() == 1; }},
       pages_(pageEnvironment_),
       sheet_(pages_, context.tabs) {}
 
@@ -162,8 +167,11 @@ bool CTavelKWnd::PreTranslate(MSG& msg) {
       return true;
     }
   }
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && CycleFocus(KeyDown(VK_SHIFT))) {
-    return true;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+    const bool shift = KeyDown(VK_SHIFT);
+    const int page = sheet_.ActiveIndex();
+    if (page >= 0 && pages_.At(page).OnTabKey(GetFocus(), shift)) return true;
+    if (CycleFocus(shift)) return true;
   }
   return IsDialogMessageW(Handle(), &msg) != FALSE;
 }

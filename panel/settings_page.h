@@ -1,20 +1,29 @@
 // What the four pages of the sheet share: the hint shown instead of the
-// page while the product is disabled, the page's "enable" check box, and
-// telling the main dialog that a setting changed (which enables Apply).
+// page while the product is disabled, the page's "enable" check box, their
+// colours and help, the Tab key's way out to the main dialog, and telling the
+// main dialog that a setting changed (which enables Apply).
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
+#include "panel/core/monitor_control.h"
 #include "panel/core/panel_settings.h"
 #include "panel/framework/property_page.h"
+#include "platform/registry.h"
 
 namespace tavel::panel {
 
 struct PageEnvironment {
   const PanelSettings& settings;
   const bool& productDisabled;
+  ProductState& state;
+  Registry& registry;
   std::function<void()> settingChanged;
+  std::function<void()> openHelp;
+  // The Key Sensitivity page's "Enable Browser Keys" as the user left it.
+  std::function<bool()> browserKeysEnabled;
 };
 
 class CSettingsPage : public ui::CPropertyPage {
@@ -22,23 +31,42 @@ class CSettingsPage : public ui::CPropertyPage {
   // enableCheckId 0: the page has no enable check box.
   CSettingsPage(int templateId, int hintId, int enableCheckId, PageEnvironment& env)
       : CPropertyPage(templateId), hintId_(hintId), enableCheckId_(enableCheckId), env_(env) {}
+  ~CSettingsPage() override;
 
- protected:
-  const PanelSettings& Settings() const { return env_.settings; }
-  // The saved value behind the check box, shown when the page opens.
-  virtual uint32_t SavedCheck() const { return 0; }
   // The check box as the user left it; the saved value untouched while the
   // page has not been opened.
   uint32_t EnableCheck() const;
+  // Tab or Shift+Tab with the focus on one of the page's controls; true when
+  // the page moved the focus itself.
+  virtual bool OnTabKey(HWND, bool) { return false; }
+
+ protected:
+  PageEnvironment& Env() const { return env_; }
+  const PanelSettings& Settings() const { return env_.settings; }
+  // The saved value behind the check box, shown when the page opens.
+  virtual uint32_t SavedCheck() const { return 0; }
 
   BOOL OnInitDialog() override;
   void OnSetActive() override;
   bool OnCommand(int id, int notifyCode) override;
+  INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // The dialog font in another weight (and size in points, 0 = the same),
+  // owned by the page.
+  HFONT DialogFontVariant(LONG weight, int points = 0);
+  void SetFont(int id, HFONT font) const;
+  // The focus is on the control or inside it (an extended combo box).
+  bool FocusIn(HWND focus, int id) const;
+  void FocusOptionsButton() const;
+  void FocusTabStrip() const;
 
  private:
+  void PlaceHint();
+
   const int hintId_;
   const int enableCheckId_;
   PageEnvironment& env_;
+  std::vector<HFONT> ownedFonts_;
 };
 
 }  // namespace tavel::panel

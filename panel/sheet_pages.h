@@ -14,14 +14,18 @@ class SheetPages : public SettingsPages {
   explicit SheetPages(PageEnvironment& env)
       : notebook(env), external(env), keySens(env), symbols(env) {}
 
-  // The page shells have no lists yet whose choices could conflict.
-  bool ValidateNotebook() override { return true; }
+  bool ValidateNotebook() override { return notebook.Validate(); }
   bool ValidateExternal() override { return true; }
   bool ValidateSymbols() override { return true; }
   NotebookPageValues Notebook() override { return notebook.Values(); }
   ExternalPageValues External() override { return external.Values(); }
   KeySensPageValues KeySens() override { return keySens.Values(); }
   SymbMap Symbols() override { return symbols.Values(); }
+
+  CSettingsPage& At(int index) {
+    CSettingsPage* pages[] = {&notebook, &external, &keySens, &symbols};
+    return *pages[index];
+  }
 
   CKmpTKbPg notebook;
   CKmpEKbPg external;

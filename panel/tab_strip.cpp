@@ -35,6 +35,8 @@ CMyTabCtrl::~CMyTabCtrl() {
 void CMyTabCtrl::Attach(HWND tabStrip) {
   Subclass(tabStrip);
   font_ = CreateMessageFont();
+  // The strip sizes its tabs with its own font: the one the labels are drawn in.
+  SendMessageW(tabStrip, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   // One row with scroll arrows, labels drawn here.
   LONG_PTR style = GetWindowLongPtrW(tabStrip, GWL_STYLE);
   style = (style & ~TCS_MULTILINE) | TCS_OWNERDRAWFIXED;

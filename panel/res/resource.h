@@ -272,7 +272,9 @@
 #define IDS_LAYOUT_ARABIC 178
 #define IDS_LAYOUT_KOREAN 179
 
-// Modifier key names (first keys) and the layout-specific variants.
+// Modifier key names (first keys) and the layout-specific variants. Arabic
+// keyboards name their left Shift key after the language it switches to.
+#define IDS_KEY_ENGLISH 180
 #define IDS_KEY_LEFT_SHIFT 181
 #define IDS_KEY_RIGHT_SHIFT 182
 #define IDS_KEY_LEFT_CTRL 183

@@ -25,7 +25,7 @@ Fn Ordinal(HMODULE library, WORD ordinal) {
 }  // namespace
 
 void Win32ApplyEffects::SaveLayout(const PanelSettings& s) {
-  WriteStatus(registry_, status::kVrKbLangId, s.vrKbLangId);
+  WriteLayoutId(registry_, s.vrKbLangId);
 }
 
 void Win32ApplyEffects::WriteVrKb(const PanelSettings& s) {

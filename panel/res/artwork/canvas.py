@@ -1,5 +1,7 @@
 """Drawing helpers for small icons: shapes are drawn four times larger and
-reduced, so outlines and glyphs come out smooth at 16 pixels."""
+reduced, so outlines and glyphs come out smooth at 16 pixels. Coordinates are
+in icon units; a zoom above 1 draws the same icon for a screen of more dots
+per inch (1.5 = 144 dpi), at that many pixels per unit."""
 from PIL import Image, ImageDraw, ImageFont
 
 SCALE = 4
@@ -16,44 +18,46 @@ KEY_EDGE = (96, 112, 132, 255)
 
 
 class Canvas:
-    """An RGBA drawing surface in icon pixels; coordinates may be fractional."""
+    """An RGBA drawing surface in icon units; coordinates may be fractional."""
 
-    def __init__(self, width: int, height: int):
+    def __init__(self, width: int, height: int, zoom: float = 1.0):
         self.size = (width, height)
-        self.image = Image.new("RGBA", (width * SCALE, height * SCALE), (0, 0, 0, 0))
+        self.pixels = (round(width * zoom), round(height * zoom))
+        self.k = SCALE * zoom  # drawing-surface pixels per icon unit
+        self.image = Image.new("RGBA", (self.pixels[0] * SCALE, self.pixels[1] * SCALE),
+                               (0, 0, 0, 0))
         self.draw = ImageDraw.Draw(self.image)
 
-    @staticmethod
-    def _s(values):
-        return [v * SCALE for v in values]
+    def _s(self, values):
+        return [v * self.k for v in values]
 
     def rounded_rect(self, box, radius, fill=None, outline=None, width=1.0):
-        self.draw.rounded_rectangle(self._s(box), radius * SCALE, fill=fill,
-                                    outline=outline, width=round(width * SCALE))
+        self.draw.rounded_rectangle(self._s(box), radius * self.k, fill=fill,
+                                    outline=outline, width=round(width * self.k))
 
     def polygon(self, points, fill=None, outline=None, width=1.0):
-        flat = [(x * SCALE, y * SCALE) for x, y in points]
+        flat = [(x * self.k, y * self.k) for x, y in points]
         if fill is not None:
             self.draw.polygon(flat, fill=fill)
         if outline is not None:
-            self.draw.line(flat + [flat[0]], fill=outline, width=round(width * SCALE), joint="curve")
+            self.draw.line(flat + [flat[0]], fill=outline, width=round(width * self.k), joint="curve")
 
     def line(self, points, fill=INK, width=1.0):
-        self.draw.line([(x * SCALE, y * SCALE) for x, y in points], fill=fill,
-                       width=round(width * SCALE), joint="curve")
+        self.draw.line([(x * self.k, y * self.k) for x, y in points], fill=fill,
+                       width=round(width * self.k), joint="curve")
 
     def ellipse(self, box, fill=None, outline=None, width=1.0):
-        self.draw.ellipse(self._s(box), fill=fill, outline=outline, width=round(width * SCALE))
+        self.draw.ellipse(self._s(box), fill=fill, outline=outline, width=round(width * self.k))
 
     def arc(self, box, start, end, fill=INK, width=1.0):
-        self.draw.arc(self._s(box), start, end, fill=fill, width=round(width * SCALE))
+        self.draw.arc(self._s(box), start, end, fill=fill, width=round(width * self.k))
 
     def text(self, centre, text, size, font=SANS_BOLD, fill=INK, embolden=0.0):
         """Draws text with its ink centred on centre (so superscript-like
         glyphs such as the degree sign sit in the middle, not high);
         embolden thickens strokes of fonts that have no bold face."""
-        face = ImageFont.truetype(font, round(size * SCALE))
-        stroke = round(embolden * SCALE)
+        face = ImageFont.truetype(font, round(size * self.k))
+        stroke = round(embolden * self.k)
         ink = Image.new("L", (self.image.size[0] * 2, self.image.size[1] * 2), 0)
         ImageDraw.Draw(ink).text((self.image.size[0] // 2, self.image.size[1] // 2), text,
                                  font=face, fill=255, stroke_width=stroke, stroke_fill=255)
@@ -61,8 +65,8 @@ class Canvas:
         if box is None:
             return
         ink = ink.crop(box)
-        x = round(centre[0] * SCALE - ink.size[0] / 2)
-        y = round(centre[1] * SCALE - ink.size[1] / 2)
+        x = round(centre[0] * self.k - ink.size[0] / 2)
+        y = round(centre[1] * self.k - ink.size[1] / 2)
         self.image.paste(Image.new("RGBA", ink.size, fill), (x, y), ink)
 
     def crescent(self, box, cut_offset, fill=INK):
@@ -86,14 +90,14 @@ class Canvas:
             face.paste(tuple(round(a + (b - a) * t) for a, b in zip(fill_top, fill_bottom)),
                        (0, y, self.image.size[0], y + 1))
         mask = Image.new("L", self.image.size, 0)
-        ImageDraw.Draw(mask).rounded_rectangle(self._s((0, 0, w, h)), 3 * SCALE, fill=255)
+        ImageDraw.Draw(mask).rounded_rectangle(self._s((0, 0, w, h)), 3 * self.k, fill=255)
         self.image.paste(face, (0, 0), mask)
         self.rounded_rect((0.5, 0.5, w - 0.5, h - 0.5), 2.5, outline=edge, width=1.0)
 
     def result(self, crisp: bool = True) -> Image.Image:
         """The icon at its real size. Crisp icons get all-or-nothing alpha, so
         they look the same in masked low-colour image lists as in 32-bit ones."""
-        small = self.image.convert("RGBa").resize(self.size, Image.BOX).convert("RGBA")
+        small = self.image.convert("RGBa").resize(self.pixels, Image.BOX).convert("RGBA")
         if crisp:
             alpha = small.getchannel("A").point(lambda a: 255 if a >= 128 else 0)
             small.putalpha(alpha)

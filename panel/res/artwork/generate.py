@@ -195,12 +195,17 @@ CHARACTERS = [
 ]
 
 
-def render(sizes, draw, crisp):
+# The pages' symbols at 96, 120, 144 and 192 dpi.
+PAGE_ZOOMS = (1, 1.25, 1.5, 2)
+
+
+def render(sizes, draw, crisp, zooms=(1,)):
     images = []
     for w, h in sizes:
-        c = Canvas(w, h)
-        draw(c)
-        images.append(c.result(crisp))
+        for zoom in zooms:
+            c = Canvas(w, h, zoom)
+            draw(c)
+            images.append(c.result(crisp))
     return images
 
 
@@ -238,7 +243,8 @@ def caption_band() -> Image.Image:
 
 def main():
     for name, sizes, draw, crisp in ICONS:
-        write_ico(os.path.join(HERE, name + ".ico"), render(sizes, draw, crisp))
+        zooms = PAGE_ZOOMS if crisp else (1,)  # the program icon lists its sizes itself
+        write_ico(os.path.join(HERE, name + ".ico"), render(sizes, draw, crisp, zooms))
     for name, glyph, *scale in CHARACTERS:
         write_ico(os.path.join(HERE, name + ".ico"), render(CHARACTER_SIZES, character(glyph, *scale), True))
     caption_band().save(os.path.join(HERE, "caption_band.bmp"))

@@ -8,6 +8,7 @@
 # Ctrl, 111 Up, 108 right Alt.
 . "$(dirname "$0")/monitor_lib.sh" "$1"
 [ -n "${DISPLAY:-}" ] || { echo "DISPLAY is not set"; exit 1; }
+. "$here/../observe_keys.sh"
 standins="$here/../../../stand-ins/standins.sh"
 stand='HKLM\Software\TavelStandIns'
 
@@ -22,24 +23,15 @@ probe send-ext 0x03 1 0 0 0xA3 0x26
 probe send-vrkb 1 0xA5 0x5B
 sleep 0.5
 
-output=$(mktemp)
-"$WINE" "$bin/key_target.exe" >"$output" 2>/dev/null &
-target=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$target" --name "Tavel key target" | head -n 1)
-if [ -n "$window" ]; then
-  xdotool windowfocus --sync "$window"
-  sleep 0.5
+type_keys() {
   xdotool keydown 62; sleep 0.1; xdotool key 10; sleep 0.1; xdotool keyup 62; sleep 0.3
   xdotool keydown 105; sleep 0.1; xdotool key 111; sleep 0.1; xdotool keyup 105; sleep 0.3
-  xdotool keydown 108; sleep 0.1; xdotool keyup 108; sleep 0.3
-  xdotool key Escape
-fi
-timeout 20 tail --pid="$target" -f /dev/null || kill "$target" 2>/dev/null
-seen=$(tr -d '\r' <"$output")
-rm -f "$output"
+  xdotool keydown 108; sleep 0.1; xdotool keyup 108
+}
+seen=$(observe_keys type_keys)
 echo "$seen" | tr '\n' ' '; echo
 
-check "the test window appeared" test -n "$window"
+check "the test window appeared" test -n "$seen"
 check "right Shift+1 typed the euro sign and nothing else" test "$(echo "$seen" | grep '^text')" = "text U+20AC"
 check "right Ctrl+Up raised the stand-in library's volume" \
   test "$(reg_value "$stand\\tvkif32" Level)" = 0x4

@@ -4,6 +4,7 @@
 set -u -o pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../../tools/wine-env"
+. "$here/../observe_keys.sh"
 bin=$1
 shots=$2
 mkdir -p "$shots"
@@ -21,6 +22,7 @@ reg_value() {  # key value -> data column of `reg query`
 value_is() { [ "$(reg_value "$1" "$2")" = "$3" ]; }
 has_value() { [ -n "$(reg_value "$1" "$2")" ]; }
 apply_disabled() { ! probe enabled 1000; }
+disabled() { ! probe enabled "$1"; }
 
 # Waits up to 15 s for a command to succeed.
 eventually() {
@@ -56,6 +58,30 @@ click_tab() {
   sleep 0.5
 }
 keys() { xdotool key "$@"; sleep 0.5; }
+# Picks item N of the drop-down list ID the way a user does: a click opens
+# it, Home and N times Down move to the item, Enter takes it.
+choose() {
+  local at
+  at=$(probe center "$1") || return 1
+  xdotool mousemove $at click 1
+  sleep 0.4
+  xdotool key Home
+  for _ in $(seq "$2"); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.5
+}
+selection_is() { [ "$(probe selection "$1")" = "$2" ]; }
+selected_text_is() { [ "$(probe selected-text "$1")" = "$2" ]; }
+message_is() { [ "$(probe message)" = "$1" ]; }
+# The message box shows the text, and its OK closes it. Without a window
+# manager Wine keeps the closed box's X window mapped for about two seconds,
+# catching clicks meant for the page below: wait until it is gone.
+message_shown() {
+  eventually message_is "$1" && probe message-ok >/dev/null && eventually no_message &&
+    eventually only_main_x_window
+}
+only_main_x_window() { [ "$(xdotool search --onlyvisible --name '^Tavelkit$' | wc -l)" = 1 ]; }
+no_message() { ! probe message >/dev/null; }
 screenshot() { sleep 0.3; import -window root "$shots/$1.png"; }
 
 # Darkest grey level (0-255) in a strip across the middle of tab N's label.

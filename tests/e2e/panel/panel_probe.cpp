@@ -14,7 +14,16 @@
 //   click TITLE ID         clicks button ID of the top-level window TITLE
 //   focus-id               control id of the focused window of the program
 //   class NAME             a top-level window of that class exists
+//   center ID              screen centre of the visible control ID: "x y"
+//   selection ID           selected position of list ID
+//   selected-text ID       text of the selected item of list ID
+//   item-text ID INDEX     text of item INDEX of list ID
+//   item-image ID INDEX    image of item INDEX of extended list ID (-2 none)
+//   message                text of the program's open message box
+//   message-ok             closes the program's message box with OK
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -66,7 +75,122 @@ HWND Descendant(HWND root, int id) {
   return search.found;
 }
 
-HWND MainWindow() { return FindWindowW(nullptr, kMainTitle); }
+// The program's own window class; its message boxes share the title.
+HWND MainWindow() { return FindWindowW(L"TavelkitWnd", kMainTitle); }
+
+// Control ids repeat across pages: the one on the page that shows wins.
+BOOL CALLBACK MatchVisibleId(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<ById*>(param);
+  if (GetDlgCtrlID(hwnd) != search->id || !IsWindowVisible(hwnd)) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+HWND VisibleControl(int id) {
+  ById search{id, nullptr};
+  if (HWND main = MainWindow()) EnumChildWindows(main, MatchVisibleId, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool IsExtendedList(HWND control) {
+  wchar_t name[64] = {};
+  GetClassNameW(control, name, 64);
+  return std::wstring(name) == L"ComboBoxEx32";
+}
+
+// Memory in the program's process for messages whose answer is written
+// through a pointer, read back once the message returns.
+class RemoteBlock {
+ public:
+  RemoteBlock(HWND owner, size_t size) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(owner, &processId);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  char* Address() const { return static_cast<char*>(address_); }
+  bool Write(const void* data, size_t size) {
+    return address_ && WriteProcessMemory(process_, address_, data, size, nullptr);
+  }
+  bool Read(void* data, size_t size, size_t offset = 0) {
+    return address_ && ReadProcessMemory(process_, Address() + offset, data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+};
+
+// Item INDEX of an extended list: its text and image.
+bool ExtendedItem(HWND list, int index, std::wstring& text, int& image) {
+  RemoteBlock block(list, sizeof(COMBOBOXEXITEMW) + 256 * sizeof(wchar_t));
+  COMBOBOXEXITEMW item{};
+  item.mask = CBEIF_TEXT | CBEIF_IMAGE;
+  item.iItem = index;
+  item.pszText = reinterpret_cast<wchar_t*>(block.Address() + sizeof item);
+  item.cchTextMax = 256;
+  wchar_t buffer[256] = {};
+  if (!block.Write(&item, sizeof item) ||
+      !SendMessageW(list, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(block.Address())) ||
+      !block.Read(&item, sizeof item) || !block.Read(buffer, sizeof buffer, sizeof item)) {
+    return false;
+  }
+  buffer[255] = 0;
+  text = buffer;
+  image = item.iImage;
+  return true;
+}
+
+bool ListItemText(HWND list, int index, std::wstring& text) {
+  if (IsExtendedList(list)) {
+    int image = 0;
+    return ExtendedItem(list, index, text, image);
+  }
+  // The system carries this message's text across processes itself.
+  wchar_t buffer[256] = {};
+  if (SendMessageW(list, CB_GETLBTEXTLEN, index, 0) >= 255) return false;
+  if (SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer)) < 0) return false;
+  buffer[255] = 0;
+  text = buffer;
+  return true;
+}
+
+// The tab's rectangle lives in the program's memory: ask for it there.
+int TabCenter(int index) {
+  HWND strip = Descendant(MainWindow(), kTabStripId);
+  if (!strip) return 1;
+  RemoteBlock block(strip, sizeof(RECT));
+  RECT r{};
+  if (!SendMessageW(strip, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(block.Address())) ||
+      !block.Read(&r, sizeof r)) {
+    return 1;
+  }
+  POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(strip, &centre);
+  std::printf("%ld %ld\n", centre.x, centre.y);
+  return 0;
+}
+
+// The program's message box: a dialog captioned like the program.
+HWND MessageBoxWindow() {
+  for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", kMainTitle); w;
+       w = FindWindowExW(nullptr, w, L"#32770", kMainTitle)) {
+    if (IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+BOOL CALLBACK PrintStaticText(HWND hwnd, LPARAM) {
+  wchar_t name[64] = {}, text[512] = {};
+  GetClassNameW(hwnd, name, 64);
+  GetWindowTextW(hwnd, text, 512);
+  if (std::wstring(name) == L"Static" && text[0]) std::printf("%ls\n", text);
+  return TRUE;
+}
 
 std::wstring Widen(const char* text) {
   std::wstring wide;
@@ -75,28 +199,6 @@ std::wstring Widen(const char* text) {
 }
 
 unsigned long Number(const char* text) { return std::strtoul(text, nullptr, 0); }
-
-// The tab's rectangle lives in the program's memory: ask for it there.
-int TabCenter(int index) {
-  HWND strip = Descendant(MainWindow(), kTabStripId);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(strip, &processId);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               processId);
-  if (!strip || !process) return 1;
-  void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
-  RECT r{};
-  const bool ok = remote && SendMessageW(strip, 0x130A /* TCM_GETITEMRECT */, index,
-                                         reinterpret_cast<LPARAM>(remote)) &&
-                  ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  CloseHandle(process);
-  if (!ok) return 1;
-  POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  ClientToScreen(strip, &centre);
-  std::printf("%ld %ld\n", centre.x, centre.y);
-  return 0;
-}
 
 int FocusId() {
   HWND main = MainWindow();
@@ -161,5 +263,52 @@ int main(int argc, char** argv) {
   }
   if (command == "focus-id") return FocusId();
   if (command == "class" && argc == 3) return FindWindowW(Widen(argv[2]).c_str(), nullptr) ? 0 : 1;
+  if (command == "center" && argc == 3) {
+    HWND control = VisibleControl(std::atoi(argv[2]));
+    RECT r;
+    if (!control || !GetWindowRect(control, &r)) return 1;
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    return 0;
+  }
+  if (command == "selection" && argc == 3) {
+    HWND control = VisibleControl(std::atoi(argv[2]));
+    if (!control) return 1;
+    std::printf("%d\n", static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+    return 0;
+  }
+  if (command == "selected-text" && argc == 3) {
+    HWND control = VisibleControl(std::atoi(argv[2]));
+    std::wstring text;
+    if (!control) return 1;
+    const int selected = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+    if (selected < 0 || !ListItemText(control, selected, text)) return 1;
+    std::printf("%ls\n", text.c_str());
+    return 0;
+  }
+  if (command == "item-text" && argc == 4) {
+    HWND control = VisibleControl(std::atoi(argv[2]));
+    std::wstring text;
+    if (!control || !ListItemText(control, std::atoi(argv[3]), text)) return 1;
+    std::printf("%ls\n", text.c_str());
+    return 0;
+  }
+  if (command == "item-image" && argc == 4) {
+    HWND control = VisibleControl(std::atoi(argv[2]));
+    std::wstring text;
+    int image = 0;
+    if (!control || !ExtendedItem(control, std::atoi(argv[3]), text, image)) return 1;
+    std::printf("%d\n", image);
+    return 0;
+  }
+  if (command == "message") {
+    HWND box = MessageBoxWindow();
+    if (!box) return 1;
+    EnumChildWindows(box, PrintStaticText, 0);
+    return 0;
+  }
+  if (command == "message-ok") {
+    HWND box = MessageBoxWindow();
+    return box && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
+  }
   return 2;
 }

@@ -113,6 +113,11 @@ TEST_F(SettingsStoreTest, StatusWriteNeedsTheKeyWhileRecordWriteRecreatesIt) {
   EXPECT_EQ(registry.GetDword(HKCU, kVrKb, "VrKbAsgnsStatus"), 1u);
 }
 
+TEST_F(SettingsStoreTest, TheLayoutIsSavedEvenWithoutItsKey) {
+  EXPECT_EQ(WriteLayoutId(registry, 8), reg::kSuccess);
+  EXPECT_EQ(registry.GetDword(HKCU, kVrKb, "VrKbLangId"), 8u);
+}
+
 TEST_F(SettingsStoreTest, ExtKbSettingsReadAppliesEachDefaultAndWriteOnlyMaskedValues) {
   registry.AddKey(HKCU, kExtKb);
   registry.PutDword(HKCU, kExtKb, "Docked", 1);

@@ -1,0 +1,79 @@
+#include "panel/pages/key_rows.h"
+
+#include "panel/res/resource.h"
+
+namespace tavel::panel {
+
+bool CheckUniqueKey(KeyChoice selection, KeyChoice otherSelection) {
+  return selection == kNotAssigned || otherSelection != selection;
+}
+
+ChoiceResult CommitOneKeyChoice(KeyChoice& stored, KeyChoice otherStored, KeyChoice selection) {
+  if (!CheckUniqueKey(selection, otherStored)) {
+    return {ChoiceResult::Kind::Refused, false, IDS_MSG_DUPLICATE_KEY};
+  }
+  const bool changed = selection != stored;
+  stored = selection;
+  return {ChoiceResult::Kind::Kept, changed};
+}
+
+ComboRows::ComboRows(size_t count, KeyTable firstKeys, KeyTable secondKeys)
+    : firstKeys_(firstKeys), secondKeys_(secondKeys), rows_(count), unknownKept_(count) {}
+
+void ComboRows::Clear() {
+  for (TwoKeyRow& row : rows_) row = {kNotAssigned, kNotAssigned};
+  for (auto& kept : unknownKept_) kept.reset();
+}
+
+void ComboRows::Load(std::span<const KeyCombo> entries) {
+  for (size_t i = 0; i < rows_.size() && i < entries.size(); ++i) {
+    const KeyCombo& entry = entries[i];
+    rows_[i] = {VkToChoice(firstKeys_, entry.firstKey), VkToChoice(secondKeys_, entry.secondKey)};
+    const bool shownEmpty = rows_[i].first == kNotAssigned && rows_[i].second == kNotAssigned;
+    const bool storedEmpty = entry.firstKey == vk::None && entry.secondKey == vk::None;
+    unknownKept_[i] = shownEmpty && !storedEmpty ? std::optional(entry) : std::nullopt;
+  }
+}
+
+KeyCombo ComboRows::Build(size_t row) const {
+  if (unknownKept_[row]) return *unknownKept_[row];
+  return {ChoiceToVk(firstKeys_, rows_[row].first), ChoiceToVk(secondKeys_, rows_[row].second)};
+}
+
+ChoiceResult ComboRows::Commit(size_t row, RowSide side, KeyChoice selection) {
+  TwoKeyRow& stored = rows_[row];
+  if (selection == kNotAssigned && stored.On(side) != kNotAssigned) {
+    stored = {kNotAssigned, kNotAssigned};
+    unknownKept_[row].reset();
+    return {ChoiceResult::Kind::RowCleared, true};
+  }
+  TwoKeyRow selections = stored;
+  selections.On(side) = selection;
+  if (!CheckUniqueCombination(row, selections, side)) {
+    return {ChoiceResult::Kind::Refused, false, IDS_MSG_DUPLICATE_COMBINATION};
+  }
+  const bool changed = selection != stored.On(side);
+  stored.On(side) = selection;
+  unknownKept_[row].reset();
+  return {ChoiceResult::Kind::Kept, changed};
+}
+
+bool ComboRows::CheckUniqueCombination(size_t row, TwoKeyRow selections, RowSide changed) const {
+  if (selections.On(changed) == kNotAssigned) return true;
+  for (size_t other = 0; other < rows_.size(); ++other) {
+    if (other == row) continue;
+    const TwoKeyRow& o = rows_[other];
+    if (o.first == kNotAssigned || o.second == kNotAssigned) continue;
+    if (o.first == selections.first && o.second == selections.second) return false;
+  }
+  return true;
+}
+
+std::optional<size_t> ComboRows::FirstIncompleteRow() const {
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if ((rows_[i].first == kNotAssigned) != (rows_[i].second == kNotAssigned)) return i;
+  }
+  return std::nullopt;
+}
+
+}  // namespace tavel::panel

@@ -1,0 +1,77 @@
+#include "panel/pages/notebook_choices.h"
+
+#include "common/keyboard_layout.h"
+#include "panel/res/resource.h"
+
+namespace tavel::panel {
+
+NotebookChoices::NotebookChoices()
+    : layout_(kLayoutUsEnglish), rows_(kRows, FirstKeyTable, BrowserSecondKeyTable) {}
+
+void NotebookChoices::Clear() {
+  windows_ = {kNotAssigned, std::nullopt};
+  application_ = {kNotAssigned, std::nullopt};
+  rows_.Clear();
+}
+
+void NotebookChoices::LoadKeys(const VrKbMap& keys) {
+  for (OneKey which : {OneKey::Windows, OneKey::Application}) {
+    const KeyRemap& entry = keys.entries[which == OneKey::Windows ? 0 : 1];
+    OneKeyList& list = List(which);
+    list.choice = VkToChoice(FirstKeyTable, entry.physicalKey);
+    const bool unknown = list.choice == kNotAssigned && entry.physicalKey != vk::None;
+    list.unknownKept = unknown ? std::optional(entry) : std::nullopt;
+  }
+}
+
+void NotebookChoices::LoadRows(const VrKbBrwMap& rows) { rows_.Load(rows.entries); }
+
+KeyChoice NotebookChoices::Key(OneKey which) const { return List(which).choice; }
+
+ChoiceResult NotebookChoices::SelectKey(OneKey which, KeyChoice selection) {
+  const OneKey other = which == OneKey::Windows ? OneKey::Application : OneKey::Windows;
+  OneKeyList& list = List(which);
+  ChoiceResult result = CommitOneKeyChoice(list.choice, List(other).choice, selection);
+  if (result.kind != ChoiceResult::Kind::Refused) list.unknownKept.reset();
+  return result;
+}
+
+ChoiceResult NotebookChoices::SelectRowKey(size_t row, RowSide side, KeyChoice selection) {
+  return rows_.Commit(row, side, selection);
+}
+
+bool NotebookChoices::SelectLayout(uint32_t layout) {
+  const bool changed = layout != layout_;
+  layout_ = layout;
+  return changed;
+}
+
+KeyRemap NotebookChoices::BuildKey(OneKey which, Vk emulated) const {
+  const OneKeyList& list = List(which);
+  if (list.unknownKept) return *list.unknownKept;
+  const Vk physical = ChoiceToVk(FirstKeyTable, list.choice);
+  return {physical, physical == vk::None ? vk::None : emulated};
+}
+
+VrKbMap NotebookChoices::BuildKeys() const {
+  return {{BuildKey(OneKey::Windows, vk::LWin), BuildKey(OneKey::Application, vk::Apps)}};
+}
+
+VrKbBrwMap NotebookChoices::BuildRows() const {
+  VrKbBrwMap map{};
+  for (size_t row = 0; row < kRows; ++row) map.entries[row] = rows_.Build(row);
+  return map;
+}
+
+bool NotebookChoices::WindowsKeyIsShift() const {
+  const Vk key = ChoiceToVk(FirstKeyTable, windows_.choice);
+  return key == vk::LShift || key == vk::RShift;
+}
+
+unsigned NotebookChoices::RowNameId(size_t row) {
+  constexpr unsigned kNames[kRows] = {IDS_FN_CD_EJECT, IDS_FN_VOLUME_UP_CONTROL,
+                                      IDS_FN_VOLUME_DOWN_CONTROL};
+  return kNames[row];
+}
+
+}  // namespace tavel::panel
