@@ -14,7 +14,7 @@ class SheetPages : public SettingsPages {
   explicit SheetPages(PageEnvironment& env)
       : notebook(env), external(env), keySens(env), symbols(env) {}
 
-  bool ValidateNotebook() override { return notebook.Validate(); }
+  bool ValidateNotebook() override { return notebook.ValidateCompleteRows(); }
   bool ValidateExternal() override { return true; }
   bool ValidateSymbols() override { return true; }
   NotebookPageValues Notebook() override { return notebook.Values(); }

@@ -25,7 +25,7 @@ void ComboRows::Clear() {
   for (auto& kept : unknownKept_) kept.reset();
 }
 
-void ComboRows::Load(std::span<const KeyCombo> entries) {
+void ComboRows::LoadPageChoices(std::span<const KeyCombo> entries) {
   for (size_t i = 0; i < rows_.size() && i < entries.size(); ++i) {
     const KeyCombo& entry = entries[i];
     rows_[i] = {VkToChoice(firstKeys_, entry.firstKey), VkToChoice(secondKeys_, entry.secondKey)};
@@ -35,12 +35,12 @@ void ComboRows::Load(std::span<const KeyCombo> entries) {
   }
 }
 
-KeyCombo ComboRows::Build(size_t row) const {
+KeyCombo ComboRows::BuildPageRecord(size_t row) const {
   if (unknownKept_[row]) return *unknownKept_[row];
   return {ChoiceToVk(firstKeys_, rows_[row].first), ChoiceToVk(secondKeys_, rows_[row].second)};
 }
 
-ChoiceResult ComboRows::Commit(size_t row, RowSide side, KeyChoice selection) {
+ChoiceResult ComboRows::CommitRowChoice(size_t row, RowSide side, KeyChoice selection) {
   TwoKeyRow& stored = rows_[row];
   if (selection == kNotAssigned && stored.On(side) != kNotAssigned) {
     stored = {kNotAssigned, kNotAssigned};

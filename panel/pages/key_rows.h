@@ -56,11 +56,11 @@ class ComboRows {
   // both unknown shows as empty but keeps its stored combination for Apply
   // until the user picks in it; a row with one unknown code loads
   // incomplete, so Apply asks for it to be completed.
-  void Load(std::span<const KeyCombo> entries);
-  KeyCombo Build(size_t row) const;
+  void LoadPageChoices(std::span<const KeyCombo> entries);
+  KeyCombo BuildPageRecord(size_t row) const;
 
   // The user picked `selection` in one list of a row.
-  ChoiceResult Commit(size_t row, RowSide side, KeyChoice selection);
+  ChoiceResult CommitRowChoice(size_t row, RowSide side, KeyChoice selection);
   // True when the row's selections may be kept: no other complete row of
   // the page holds the same pair.
   bool CheckUniqueCombination(size_t row, TwoKeyRow selections, RowSide changed) const;

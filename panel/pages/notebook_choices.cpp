@@ -14,7 +14,7 @@ void NotebookChoices::Clear() {
   rows_.Clear();
 }
 
-void NotebookChoices::LoadKeys(const VrKbMap& keys) {
+void NotebookChoices::LoadPageChoices(const VrKbMap& keys, const VrKbBrwMap& rows) {
   for (OneKey which : {OneKey::Windows, OneKey::Application}) {
     const KeyRemap& entry = keys.entries[which == OneKey::Windows ? 0 : 1];
     OneKeyList& list = List(which);
@@ -22,9 +22,8 @@ void NotebookChoices::LoadKeys(const VrKbMap& keys) {
     const bool unknown = list.choice == kNotAssigned && entry.physicalKey != vk::None;
     list.unknownKept = unknown ? std::optional(entry) : std::nullopt;
   }
+  rows_.LoadPageChoices(rows.entries);
 }
-
-void NotebookChoices::LoadRows(const VrKbBrwMap& rows) { rows_.Load(rows.entries); }
 
 KeyChoice NotebookChoices::Key(OneKey which) const { return List(which).choice; }
 
@@ -37,7 +36,7 @@ ChoiceResult NotebookChoices::SelectKey(OneKey which, KeyChoice selection) {
 }
 
 ChoiceResult NotebookChoices::SelectRowKey(size_t row, RowSide side, KeyChoice selection) {
-  return rows_.Commit(row, side, selection);
+  return rows_.CommitRowChoice(row, side, selection);
 }
 
 bool NotebookChoices::SelectLayout(uint32_t layout) {
@@ -53,14 +52,11 @@ KeyRemap NotebookChoices::BuildKey(OneKey which, Vk emulated) const {
   return {physical, physical == vk::None ? vk::None : emulated};
 }
 
-VrKbMap NotebookChoices::BuildKeys() const {
-  return {{BuildKey(OneKey::Windows, vk::LWin), BuildKey(OneKey::Application, vk::Apps)}};
-}
-
-VrKbBrwMap NotebookChoices::BuildRows() const {
-  VrKbBrwMap map{};
-  for (size_t row = 0; row < kRows; ++row) map.entries[row] = rows_.Build(row);
-  return map;
+NotebookChoices::Records NotebookChoices::BuildPageRecord() const {
+  Records records{{{BuildKey(OneKey::Windows, vk::LWin), BuildKey(OneKey::Application, vk::Apps)}},
+                  {}};
+  for (size_t row = 0; row < kRows; ++row) records.rows.entries[row] = rows_.BuildPageRecord(row);
+  return records;
 }
 
 bool NotebookChoices::WindowsKeyIsShift() const {

@@ -22,8 +22,7 @@ class NotebookChoices {
   void Clear();
   // The Windows and Application keys from the first record (its emulated
   // keys are implied by the row), the rows from the second.
-  void LoadKeys(const VrKbMap& keys);
-  void LoadRows(const VrKbBrwMap& rows);
+  void LoadPageChoices(const VrKbMap& keys, const VrKbBrwMap& rows);
 
   KeyChoice Key(OneKey which) const;
   const ComboRows& Rows() const { return rows_; }
@@ -36,8 +35,11 @@ class NotebookChoices {
 
   // Apply: the first row with only one key chosen, if any.
   std::optional<size_t> FirstIncompleteRow() const { return rows_.FirstIncompleteRow(); }
-  VrKbMap BuildKeys() const;
-  VrKbBrwMap BuildRows() const;
+  struct Records {
+    VrKbMap keys;
+    VrKbBrwMap rows;
+  };
+  Records BuildPageRecord() const;
   // A Shift key acts as the Windows key: its StickyKeys hot key must go.
   bool WindowsKeyIsShift() const;
 

@@ -85,8 +85,7 @@ CKmpTKbPg::CKmpTKbPg(PageEnvironment& env)
   // Apply may run before the page is first shown: it then writes back what
   // was loaded.
   choices_.Clear();
-  choices_.LoadKeys(Settings().vrKbMap);
-  choices_.LoadRows(Settings().vrKbBrwMap);
+  choices_.LoadPageChoices(Settings().vrKbMap, Settings().vrKbBrwMap);
   choices_.SelectLayout(Settings().vrKbLangId);
 }
 
@@ -107,10 +106,9 @@ BOOL CKmpTKbPg::OnInitDialog() {
   FillLayoutList();
   FillKeyLists();
   choices_.Clear();
-  choices_.LoadKeys(Settings().vrKbMap);
-  choices_.LoadRows(Settings().vrKbBrwMap);
+  choices_.LoadPageChoices(Settings().vrKbMap, Settings().vrKbBrwMap);
   EnableBrowserRows(Env().browserKeysEnabled());
-  ShowChoices();
+  ShowPageChoices();
   return TRUE;
 }
 
@@ -168,7 +166,7 @@ KeyChoice CKmpTKbPg::StoredChoice(int listId) const {
   return choices_.Rows()[place->row].On(place->side);
 }
 
-void CKmpTKbPg::ShowChoices() const {
+void CKmpTKbPg::ShowPageChoices() const {
   for (int id : kKeyLists) ShowChoice(Item(id), StoredChoice(id));
 }
 
@@ -183,7 +181,7 @@ void CKmpTKbPg::EnableBrowserRows(bool enable) const {
 void CKmpTKbPg::OnSetActive() {
   CSettingsPage::OnSetActive();
   EnableBrowserRows(Env().browserKeysEnabled());
-  ShowChoices();
+  ShowPageChoices();
 }
 
 bool CKmpTKbPg::OnCommand(int id, int notifyCode) {
@@ -193,7 +191,7 @@ bool CKmpTKbPg::OnCommand(int id, int notifyCode) {
   }
   if (notifyCode == CBN_SELENDOK) return OnKeyPicked(id);
   if (notifyCode == CBN_CLOSEUP && PlaceOf(id)) {
-    ShowChoice(Item(id), StoredChoice(id));
+    RestoreRowChoice(id);
     return true;
   }
   return CSettingsPage::OnCommand(id, notifyCode);
@@ -207,7 +205,7 @@ void CKmpTKbPg::OnLayoutChanged() {
     Env().settingChanged();
   }
   FillKeyLists();
-  ShowChoices();
+  ShowPageChoices();
 }
 
 bool CKmpTKbPg::OnKeyPicked(int id) {
@@ -241,12 +239,15 @@ bool CKmpTKbPg::OnTabKey(HWND focus, bool shift) {
   return true;
 }
 
+void CKmpTKbPg::RestoreRowChoice(int listId) const { ShowChoice(Item(listId), StoredChoice(listId)); }
+
 NotebookPageValues CKmpTKbPg::Values() const {
-  return {EnableCheck(), choices_.Layout(), choices_.WindowsKeyIsShift(), choices_.BuildKeys(),
-          choices_.BuildRows()};
+  const NotebookChoices::Records records = choices_.BuildPageRecord();
+  return {EnableCheck(), choices_.Layout(), choices_.WindowsKeyIsShift(), records.keys,
+          records.rows};
 }
 
-bool CKmpTKbPg::Validate() const {
+bool CKmpTKbPg::ValidateCompleteRows() const {
   const auto row = choices_.FirstIncompleteRow();
   if (!row) return true;
   ShowIncompleteRow(Handle(), NotebookChoices::RowNameId(*row));
@@ -255,8 +256,8 @@ bool CKmpTKbPg::Validate() const {
 
 void CKmpTKbPg::ResetTo(const VrKbMap& keys) {
   choices_.Clear();
-  choices_.LoadKeys(keys);
-  if (Handle()) ShowChoices();
+  choices_.LoadPageChoices(keys, VrKbBrwMap{});
+  if (Handle()) ShowPageChoices();
 }
 
 }  // namespace tavel::panel

@@ -21,7 +21,7 @@ class CKmpTKbPg : public CSettingsPage {
 
   NotebookPageValues Values() const;
   // Apply's check; a refusal has shown its message.
-  bool Validate() const;
+  bool ValidateCompleteRows() const;
   // After a reset of the notebook keys to `keys` (the rows are empty then).
   void ResetTo(const VrKbMap& keys);
   bool OnTabKey(HWND focus, bool shift) override;
@@ -36,7 +36,8 @@ class CKmpTKbPg : public CSettingsPage {
   void CreateImageLists();
   void FillLayoutList();
   void FillKeyLists();
-  void ShowChoices() const;
+  void ShowPageChoices() const;
+  void RestoreRowChoice(int listId) const;
   void EnableBrowserRows(bool enable) const;
   void OnLayoutChanged();
   bool OnKeyPicked(int id);

@@ -105,13 +105,12 @@ desktop='HKCU\Control Panel\Desktop'
 reg add "$desktop" /v LogPixels /t REG_DWORD /d 144 /f
 check "the program opens at 144 dpi" start_panel
 check "... about half as large again" test $(( $(width) * 100 / normal_width )) -ge 135
-xdotool mousemove $(probe center $windows) click 1
-screenshot notebook-150-us-english
-xdotool key Escape
-choose 1001 $korean
-xdotool mousemove $(probe center $windows) click 1
-screenshot notebook-150-korean
-xdotool key Escape
+for layout in us_english german arabic korean; do
+  choose 1001 ${!layout}
+  xdotool mousemove $(probe center $windows) click 1
+  screenshot notebook-150-${layout/_/-}
+  xdotool key Escape
+done
 stop_panel
 reg delete "$desktop" /v LogPixels /f
 

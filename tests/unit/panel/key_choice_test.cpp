@@ -66,7 +66,7 @@ ComboRows ThreeRows(std::initializer_list<TwoKeyRow> rows) {
   for (const TwoKeyRow& r : rows) {
     entries[i++] = {ChoiceToVk(FirstKeyTable, r.first), ChoiceToVk(ExtSecondKeyTable, r.second)};
   }
-  combos.Load(entries);
+  combos.LoadPageChoices(entries);
   return combos;
 }
 
@@ -105,7 +105,7 @@ TEST(ComboRows, CommitRowChoice) {
   for (const Pick& p : picks) {
     SCOPED_TRACE(p.what);
     ComboRows rows = ThreeRows(p.before);
-    const ChoiceResult result = rows.Commit(p.row, p.side, p.selection);
+    const ChoiceResult result = rows.CommitRowChoice(p.row, p.side, p.selection);
     EXPECT_EQ(result.kind, p.kind);
     EXPECT_EQ(result.enableApply, p.enableApply);
     EXPECT_EQ(result.messageId, p.message);
@@ -124,7 +124,7 @@ TEST(ComboRows, UnknownStoredCodesAreNeverSilentlyRewritten) {
   ComboRows rows(3, FirstKeyTable, ExtSecondKeyTable);
   rows.Clear();
   const KeyCombo stored[3] = {{0x10, vk::Up}, {0x10, 0x41}, {vk::RControl, vk::F4}};
-  rows.Load(stored);
+  rows.LoadPageChoices(stored);
 
   // Half known: shown incomplete, so Apply asks for the row.
   EXPECT_EQ(rows[0].first, kNotAssigned);
@@ -133,13 +133,13 @@ TEST(ComboRows, UnknownStoredCodesAreNeverSilentlyRewritten) {
   // Wholly unknown: shown empty, written back as stored while untouched.
   EXPECT_EQ(rows[1].first, kNotAssigned);
   EXPECT_EQ(rows[1].second, kNotAssigned);
-  EXPECT_EQ(rows.Build(1).firstKey, 0x10u);
-  EXPECT_EQ(rows.Build(1).secondKey, 0x41u);
+  EXPECT_EQ(rows.BuildPageRecord(1).firstKey, 0x10u);
+  EXPECT_EQ(rows.BuildPageRecord(1).secondKey, 0x41u);
   // A pick in the row replaces it.
-  EXPECT_EQ(rows.Commit(1, RowSide::First, 4).kind, Kind::Kept);
-  EXPECT_EQ(rows.Build(1).firstKey, vk::RControl);
-  EXPECT_EQ(rows.Build(1).secondKey, vk::None);
-  EXPECT_EQ(rows.Build(2).secondKey, vk::F4);
+  EXPECT_EQ(rows.CommitRowChoice(1, RowSide::First, 4).kind, Kind::Kept);
+  EXPECT_EQ(rows.BuildPageRecord(1).firstKey, vk::RControl);
+  EXPECT_EQ(rows.BuildPageRecord(1).secondKey, vk::None);
+  EXPECT_EQ(rows.BuildPageRecord(2).secondKey, vk::F4);
 }
 
 // ----------------------------------------------------------------- one-key lists
@@ -218,8 +218,7 @@ TEST(KeyboardLayouts, TableNumbersLayoutsAlphabeticallyWithTheirNames) {
 NotebookChoices LoadedNotebook(const VrKbMap& keys, const VrKbBrwMap& rows = {}) {
   NotebookChoices page;
   page.Clear();
-  page.LoadKeys(keys);
-  page.LoadRows(rows);
+  page.LoadPageChoices(keys, rows);
   return page;
 }
 
@@ -240,12 +239,11 @@ TEST(NotebookChoices, RecordsFromChoices) {
   ASSERT_EQ(page.SelectRowKey(2, RowSide::First, 2).kind, Kind::Kept);
   ASSERT_TRUE(page.SelectLayout(8));  // renames only
 
-  const VrKbMap keys = page.BuildKeys();
+  const auto [keys, rows] = page.BuildPageRecord();
   EXPECT_EQ(keys.entries[0].physicalKey, vk::LControl);
   EXPECT_EQ(keys.entries[0].emulatedKey, vk::LWin);
   EXPECT_EQ(keys.entries[1].physicalKey, vk::RMenu);
   EXPECT_EQ(keys.entries[1].emulatedKey, vk::Apps);
-  const VrKbBrwMap rows = page.BuildRows();
   EXPECT_EQ(rows.entries[0].firstKey, vk::RControl);
   EXPECT_EQ(rows.entries[0].secondKey, vk::BrowserForward);
   EXPECT_EQ(rows.entries[1].firstKey, vk::None);
@@ -259,7 +257,7 @@ TEST(NotebookChoices, RecordsFromChoices) {
 TEST(NotebookChoices, UnassignedKeysWriteNoEmulatedKey) {
   NotebookChoices page = LoadedNotebook({{{vk::RMenu, vk::LWin}, {0, 0}}});
   page.SelectKey(OneKey::Windows, kNotAssigned);
-  const VrKbMap keys = page.BuildKeys();
+  const VrKbMap keys = page.BuildPageRecord().keys;
   EXPECT_EQ(keys.entries[0].physicalKey, vk::None);
   EXPECT_EQ(keys.entries[0].emulatedKey, vk::None);
 }
@@ -278,9 +276,9 @@ TEST(NotebookChoices, AShiftWindowsKeyAsksForTheStickyKeysHotKeyOff) {
 TEST(NotebookChoices, AnUnknownWindowsKeyIsKeptUntilTheUserPicks) {
   NotebookChoices page = LoadedNotebook({{{0x5C, vk::LWin}, {0, 0}}});
   EXPECT_EQ(page.Key(OneKey::Windows), kNotAssigned);
-  EXPECT_EQ(page.BuildKeys().entries[0].physicalKey, 0x5Cu);
+  EXPECT_EQ(page.BuildPageRecord().keys.entries[0].physicalKey, 0x5Cu);
   page.SelectKey(OneKey::Windows, 5);
-  EXPECT_EQ(page.BuildKeys().entries[0].physicalKey, vk::LMenu);
+  EXPECT_EQ(page.BuildPageRecord().keys.entries[0].physicalKey, vk::LMenu);
 }
 
 TEST(NotebookChoices, IncompleteRowsAreNamed) {
