@@ -6,14 +6,6 @@
 
 namespace tavel {
 
-namespace {
-
-// Fn-key numbers of the interface library for the rows it decides.
-constexpr uint32_t kFnWirelessRadio = 5;
-constexpr uint32_t kFnDovra = 9;
-
-}  // namespace
-
 CapabilityAnswers GatherFirstRunCapabilities(DeviceIo& io, Registry& registry) {
   CapabilityAnswers answers;
   answers.driverF1 = DriverHasF1Function(io);

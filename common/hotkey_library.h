@@ -55,6 +55,10 @@ class HotkeyInterfaceLibrary {
   HotkeyLibraryExports exports_{};
 };
 
+// Fn-key numbers of the functions some notebooks lack.
+inline constexpr uint32_t kFnWirelessRadio = 5;
+inline constexpr uint32_t kFnDovra = 9;
+
 // The configuration program's question: does Fn-key function `fnKey` exist?
 // Loads the library, calls HK_IsFnFxAvailable only, frees it; false when the
 // library or the export is missing.

@@ -26,10 +26,8 @@ bool KeyDown(int key) { return GetKeyState(key) < 0; }
 CTavelKWnd::CTavelKWnd(PanelContext& context)
     : CDialog(IDD_MAIN_DIALOG),
       context_(context),
-      pageEnvironment_{context.settings,
+      pageEnvironment_{context,
                        productDisabled_,
-                       context.state,
-                       context.registry,
                        [this] { EnableWindow(Item(IDC_APPLY_BUTTON), TRUE); },
                        [this] { OpenHelp(context_.registry); },
                        [this] { return pages_.keySens.EnableCheck() == 1; }},

@@ -7,7 +7,10 @@
 #include "panel/core/keyboard_recheck.h"
 #include "panel/core/monitor_control.h"
 #include "panel/core/panel_settings.h"
+#include "platform/device_io.h"
+#include "platform/library_loader.h"
 #include "platform/registry.h"
+#include "platform/system_info.h"
 
 namespace tavel::panel {
 
@@ -18,6 +21,10 @@ struct PanelContext {
   MonitorControl& monitor;
   ApplyEffects& effects;
   Registry& registry;
+  // What the capability questions reach: the driver, the system, libraries.
+  DeviceIo& io;
+  SystemInfo& system;
+  LibraryLoader& loader;
 };
 
 }  // namespace tavel::panel

@@ -41,7 +41,7 @@ void CSettingsPage::OnSetActive() {
 // The hint sits in the middle of the page, where the settings were.
 void CSettingsPage::PlaceHint() {
   HWND hint = Item(hintId_);
-  if (env_.state.TvkStatus() == 0) {
+  if (env_.context.state.TvkStatus() == 0) {
     ShowWindow(hint, SW_HIDE);
     return;
   }

@@ -8,18 +8,14 @@
 #include <functional>
 #include <vector>
 
-#include "panel/core/monitor_control.h"
-#include "panel/core/panel_settings.h"
 #include "panel/framework/property_page.h"
-#include "platform/registry.h"
+#include "panel/panel_context.h"
 
 namespace tavel::panel {
 
 struct PageEnvironment {
-  const PanelSettings& settings;
+  PanelContext& context;  // the settings, the registry and the machine
   const bool& productDisabled;
-  ProductState& state;
-  Registry& registry;
   std::function<void()> settingChanged;
   std::function<void()> openHelp;
   // The Key Sensitivity page's "Enable Browser Keys" as the user left it.
@@ -42,7 +38,7 @@ class CSettingsPage : public ui::CPropertyPage {
 
  protected:
   PageEnvironment& Env() const { return env_; }
-  const PanelSettings& Settings() const { return env_.settings; }
+  const PanelSettings& Settings() const { return env_.context.settings; }
   // The saved value behind the check box, shown when the page opens.
   virtual uint32_t SavedCheck() const { return 0; }
 

@@ -15,8 +15,8 @@ class SheetPages : public SettingsPages {
       : notebook(env), external(env), keySens(env), symbols(env) {}
 
   bool ValidateNotebook() override { return notebook.ValidateCompleteRows(); }
-  bool ValidateExternal() override { return true; }
-  bool ValidateSymbols() override { return true; }
+  bool ValidateExternal() override { return external.ValidateCompleteRows(); }
+  bool ValidateSymbols() override { return symbols.ValidateCompleteRows(); }
   NotebookPageValues Notebook() override { return notebook.Values(); }
   ExternalPageValues External() override { return external.Values(); }
   KeySensPageValues KeySens() override { return keySens.Values(); }

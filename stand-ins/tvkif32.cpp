@@ -18,9 +18,11 @@ void Log(const std::string& call) { standin::AppendToLog(kPart, call); }
 
 extern "C" {
 
+// "FnFx<n>Available" answers for one function, "FnFxAvailable" for the rest.
 DWORD __stdcall HK_IsFnFxAvailable(DWORD fnKey) {
   Log("HK_IsFnFxAvailable(" + std::to_string(fnKey) + ")");
-  return State("FnFxAvailable", 1);
+  const std::string one = "FnFx" + std::to_string(fnKey) + "Available";
+  return State(one.c_str(), State("FnFxAvailable", 1));
 }
 
 void __stdcall HK_VirtualNotifyFnFx(DWORD fnKey) { Log("HK_VirtualNotifyFnFx(" + std::to_string(fnKey) + ")"); }

@@ -35,10 +35,6 @@ ChoiceResult NotebookChoices::SelectKey(OneKey which, KeyChoice selection) {
   return result;
 }
 
-ChoiceResult NotebookChoices::SelectRowKey(size_t row, RowSide side, KeyChoice selection) {
-  return rows_.CommitRowChoice(row, side, selection);
-}
-
 bool NotebookChoices::SelectLayout(uint32_t layout) {
   const bool changed = layout != layout_;
   layout_ = layout;

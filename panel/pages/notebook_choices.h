@@ -25,11 +25,12 @@ class NotebookChoices {
   void LoadPageChoices(const VrKbMap& keys, const VrKbBrwMap& rows);
 
   KeyChoice Key(OneKey which) const;
+  // Eject, volume up, volume down.
+  ComboRows& Rows() { return rows_; }
   const ComboRows& Rows() const { return rows_; }
   uint32_t Layout() const { return layout_; }
 
   ChoiceResult SelectKey(OneKey which, KeyChoice selection);
-  ChoiceResult SelectRowKey(size_t row, RowSide side, KeyChoice selection);
   // True when the layout changed (renaming the modifier items, nothing else).
   bool SelectLayout(uint32_t layout);
 

@@ -4,7 +4,6 @@
 
 #include "common/keyboard_layout.h"
 #include "common/settings_store.h"
-#include "panel/framework/dpi.h"
 #include "panel/framework/resource_text.h"
 #include "panel/pages/key_list_view.h"
 #include "panel/pages/keyboard_layouts.h"
@@ -16,17 +15,18 @@ namespace {
 constexpr int kWindowsKeyList = IDC_TKB_WINDOWS_KEY;
 constexpr int kAppKeyList = IDC_TKB_APP_KEY;
 
-struct RowIds {
-  int label, equals, first, plus, second;
+// Eject, volume up, volume down.
+constexpr RowListIds kRowLists[NotebookChoices::kRows] = {
+    {IDC_TKB_EJECT_FIRST, IDC_TKB_EJECT_SECOND},
+    {IDC_TKB_VOLUP_FIRST, IDC_TKB_VOLUP_SECOND},
+    {IDC_TKB_VOLDOWN_FIRST, IDC_TKB_VOLDOWN_SECOND},
 };
-constexpr RowIds kRows[NotebookChoices::kRows] = {
-    {IDC_TKB_EJECT_LABEL, IDC_TKB_EJECT_EQUALS, IDC_TKB_EJECT_FIRST, IDC_TKB_EJECT_PLUS,
-     IDC_TKB_EJECT_SECOND},
-    {IDC_TKB_VOLUP_LABEL, IDC_TKB_VOLUP_EQUALS, IDC_TKB_VOLUP_FIRST, IDC_TKB_VOLUP_PLUS,
-     IDC_TKB_VOLUP_SECOND},
-    {IDC_TKB_VOLDOWN_LABEL, IDC_TKB_VOLDOWN_EQUALS, IDC_TKB_VOLDOWN_FIRST, IDC_TKB_VOLDOWN_PLUS,
-     IDC_TKB_VOLDOWN_SECOND},
-};
+// Everything of those rows, greyed together while the browser keys are off.
+constexpr int kRowControls[] = {
+    IDC_TKB_EJECT_LABEL,   IDC_TKB_EJECT_EQUALS,   IDC_TKB_EJECT_FIRST,   IDC_TKB_EJECT_PLUS,
+    IDC_TKB_EJECT_SECOND,  IDC_TKB_VOLUP_LABEL,    IDC_TKB_VOLUP_EQUALS,  IDC_TKB_VOLUP_FIRST,
+    IDC_TKB_VOLUP_PLUS,    IDC_TKB_VOLUP_SECOND,   IDC_TKB_VOLDOWN_LABEL, IDC_TKB_VOLDOWN_EQUALS,
+    IDC_TKB_VOLDOWN_FIRST, IDC_TKB_VOLDOWN_PLUS,   IDC_TKB_VOLDOWN_SECOND};
 
 // The eight key lists; the first five list modifiers.
 constexpr int kKeyLists[8] = {kWindowsKeyList,        kAppKeyList,
@@ -35,53 +35,17 @@ constexpr int kKeyLists[8] = {kWindowsKeyList,        kAppKeyList,
                               IDC_TKB_VOLUP_SECOND,   IDC_TKB_VOLDOWN_SECOND};
 constexpr int kModifierListCount = 5;
 
-struct ListPlace {
-  bool oneKey;
-  OneKey key;  // one-key lists
-  size_t row;  // rows
-  RowSide side;
-};
-
-std::optional<ListPlace> PlaceOf(int id) {
-  if (id == kWindowsKeyList) return ListPlace{true, OneKey::Windows, 0, RowSide::First};
-  if (id == kAppKeyList) return ListPlace{true, OneKey::Application, 0, RowSide::First};
-  for (size_t row = 0; row < std::size(kRows); ++row) {
-    if (id == kRows[row].first) return ListPlace{false, {}, row, RowSide::First};
-    if (id == kRows[row].second) return ListPlace{false, {}, row, RowSide::Second};
-  }
+std::optional<OneKey> OneKeyOf(int id) {
+  if (id == kWindowsKeyList) return OneKey::Windows;
+  if (id == kAppKeyList) return OneKey::Application;
   return std::nullopt;
-}
-
-HIMAGELIST IconList(int width, int height, std::initializer_list<int> icons) {
-  const int cx = ui::ScalePixels(width), cy = ui::ScalePixels(height);
-  HIMAGELIST list = ImageList_Create(cx, cy, ILC_COLOR32 | ILC_MASK, 0, 1);
-  for (int id : icons) {
-    auto icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0));
-    if (!icon) continue;
-    ImageList_ReplaceIcon(list, -1, icon);
-    DestroyIcon(icon);
-  }
-  return list;
-}
-
-void InsertItems(HWND comboEx, std::span<const KeyItem> items) {
-  SendMessageW(comboEx, CB_RESETCONTENT, 0, 0);
-  for (size_t i = 0; i < items.size(); ++i) {
-    std::wstring text = ui::LoadText(items[i].textId);
-    COMBOBOXEXITEMW item{};
-    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
-    item.iItem = static_cast<INT_PTR>(i);
-    item.pszText = text.data();
-    item.iImage = item.iSelectedImage = items[i].image == kNoImage ? I_IMAGENONE : items[i].image;
-    SendMessageW(comboEx, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-  }
 }
 
 }  // namespace
 
 CKmpTKbPg::CKmpTKbPg(PageEnvironment& env)
-    : CSettingsPage(IDD_NOTEBOOK_KB_PAGE, IDC_TKB_DISABLED_HINT, IDC_TKB_ENABLE, env) {
+    : CSettingsPage(IDD_NOTEBOOK_KB_PAGE, IDC_TKB_DISABLED_HINT, IDC_TKB_ENABLE, env),
+      rowLists_(choices_.Rows(), kRowLists) {
   // Apply may run before the page is first shown: it then writes back what
   // was loaded.
   choices_.Clear();
@@ -113,9 +77,9 @@ BOOL CKmpTKbPg::OnInitDialog() {
 }
 
 void CKmpTKbPg::CreateImageLists() {
-  modifierSymbols_ =
-      IconList(32, 16, {IDI_SHIFT_KEY, IDI_ARABIC_KEY, IDI_HANJA_KEY, IDI_HAN_YEONG_KEY});
-  browserSymbols_ = IconList(16, 16, {IDI_BROWSER_BACK, IDI_BROWSER_FORWARD});
+  modifierSymbols_ = CreateScaledIconList(
+      32, 16, {IDI_SHIFT_KEY, IDI_ARABIC_KEY, IDI_HANJA_KEY, IDI_HAN_YEONG_KEY});
+  browserSymbols_ = CreateScaledIconList(16, 16, {IDI_BROWSER_BACK, IDI_BROWSER_FORWARD});
   for (size_t i = 0; i < std::size(kKeyLists); ++i) {
     HIMAGELIST list = i < kModifierListCount ? modifierSymbols_ : browserSymbols_;
     SendMessageW(Item(kKeyLists[i]), CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
@@ -128,8 +92,8 @@ void CKmpTKbPg::FillLayoutList() {
   HWND list = Item(IDC_TKB_LAYOUT);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
   for (const KeyboardLayout& layout : KeyboardLayoutTable) {
-    const LRESULT position = SendMessageW(list, CB_ADDSTRING, 0,
-                                          reinterpret_cast<LPARAM>(ui::LoadText(layout.nameId).c_str()));
+    const std::wstring name = ui::LoadText(layout.nameId);
+    const LRESULT position = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     if (position >= 0) SendMessageW(list, CB_SETITEMDATA, position, layout.number);
   }
   auto positionOf = [list](uint32_t number) -> LRESULT {
@@ -142,7 +106,7 @@ void CKmpTKbPg::FillLayoutList() {
   // No stored layout: US English. A stored number that names no layout:
   // the first of the list.
   uint32_t stored = kLayoutUsEnglish;
-  ReadStatus(Env().registry, status::kVrKbLangId, stored);
+  ReadStatus(Env().context.registry, status::kVrKbLangId, stored);
   SendMessageW(list, CB_SETCURSEL, positionOf(stored), 0);
   const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
   choices_.SelectLayout(static_cast<uint32_t>(SendMessageW(list, CB_GETITEMDATA, selected, 0)));
@@ -151,31 +115,20 @@ void CKmpTKbPg::FillLayoutList() {
 void CKmpTKbPg::FillKeyLists() {
   const auto modifiers = ModifierListForLayout(choices_.Layout());
   for (size_t i = 0; i < std::size(kKeyLists); ++i) {
-    if (i < kModifierListCount) {
-      InsertItems(Item(kKeyLists[i]), modifiers);
-    } else {
-      InsertItems(Item(kKeyLists[i]), BrowserSecondKeyTable);
-    }
+    FillExtendedList(Item(kKeyLists[i]),
+                     i < kModifierListCount ? std::span<const KeyItem>(modifiers)
+                                            : BrowserSecondKeyTable);
   }
-}
-
-KeyChoice CKmpTKbPg::StoredChoice(int listId) const {
-  const auto place = PlaceOf(listId);
-  if (!place) return kNotAssigned;
-  if (place->oneKey) return choices_.Key(place->key);
-  return choices_.Rows()[place->row].On(place->side);
 }
 
 void CKmpTKbPg::ShowPageChoices() const {
-  for (int id : kKeyLists) ShowChoice(Item(id), StoredChoice(id));
+  ShowChoice(Item(kWindowsKeyList), choices_.Key(OneKey::Windows));
+  ShowChoice(Item(kAppKeyList), choices_.Key(OneKey::Application));
+  rowLists_.ShowPageChoices(Handle());
 }
 
 void CKmpTKbPg::EnableBrowserRows(bool enable) const {
-  for (const RowIds& row : kRows) {
-    for (int id : {row.label, row.equals, row.first, row.plus, row.second}) {
-      EnableWindow(Item(id), enable);
-    }
-  }
+  for (int id : kRowControls) EnableWindow(Item(id), enable);
 }
 
 void CKmpTKbPg::OnSetActive() {
@@ -189,12 +142,22 @@ bool CKmpTKbPg::OnCommand(int id, int notifyCode) {
     OnLayoutChanged();
     return true;
   }
-  if (notifyCode == CBN_SELENDOK) return OnKeyPicked(id);
-  if (notifyCode == CBN_CLOSEUP && PlaceOf(id)) {
-    RestoreRowChoice(id);
-    return true;
+  const auto oneKey = OneKeyOf(id);
+  if (!oneKey && !rowLists_.Owns(id)) return CSettingsPage::OnCommand(id, notifyCode);
+  if (notifyCode == CBN_SELENDOK) {
+    if (oneKey) {
+      OnOneKeyPicked(*oneKey, id);
+    } else {
+      rowLists_.CommitRowChoice(Handle(), id, Env().settingChanged);
+    }
+  } else if (notifyCode == CBN_CLOSEUP) {
+    if (oneKey) {
+      ShowChoice(Item(id), choices_.Key(*oneKey));
+    } else {
+      rowLists_.RestoreRowChoice(Handle(), id);
+    }
   }
-  return CSettingsPage::OnCommand(id, notifyCode);
+  return true;
 }
 
 void CKmpTKbPg::OnLayoutChanged() {
@@ -208,22 +171,10 @@ void CKmpTKbPg::OnLayoutChanged() {
   ShowPageChoices();
 }
 
-bool CKmpTKbPg::OnKeyPicked(int id) {
-  const auto place = PlaceOf(id);
-  if (!place) return false;
+void CKmpTKbPg::OnOneKeyPicked(OneKey which, int id) {
   HWND picked = Item(id);
-  const KeyChoice selection = SelectedChoice(picked);
-  if (place->oneKey) {
-    const ChoiceResult result = choices_.SelectKey(place->key, selection);
-    CarryOut(result, {picked, picked, picked, choices_.Key(place->key)}, Handle(),
-             Env().settingChanged);
-  } else {
-    const ChoiceResult result = choices_.SelectRowKey(place->row, place->side, selection);
-    const RowIds& row = kRows[place->row];
-    CarryOut(result, {picked, Item(row.first), Item(row.second), StoredChoice(id)}, Handle(),
-             Env().settingChanged);
-  }
-  return true;
+  const ChoiceResult result = choices_.SelectKey(which, SelectedChoice(picked));
+  CarryOut(result, {picked, picked, picked, choices_.Key(which)}, Handle(), Env().settingChanged);
 }
 
 bool CKmpTKbPg::OnTabKey(HWND focus, bool shift) {
@@ -238,8 +189,6 @@ bool CKmpTKbPg::OnTabKey(HWND focus, bool shift) {
   FocusOptionsButton();
   return true;
 }
-
-void CKmpTKbPg::RestoreRowChoice(int listId) const { ShowChoice(Item(listId), StoredChoice(listId)); }
 
 NotebookPageValues CKmpTKbPg::Values() const {
   const NotebookChoices::Records records = choices_.BuildPageRecord();

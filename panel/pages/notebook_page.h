@@ -9,6 +9,7 @@
 
 #include "panel/core/apply_sequence.h"
 #include "panel/pages/custom_combo_boxes.h"
+#include "panel/pages/key_list_view.h"
 #include "panel/pages/notebook_choices.h"
 #include "panel/settings_page.h"
 
@@ -37,13 +38,12 @@ class CKmpTKbPg : public CSettingsPage {
   void FillLayoutList();
   void FillKeyLists();
   void ShowPageChoices() const;
-  void RestoreRowChoice(int listId) const;
   void EnableBrowserRows(bool enable) const;
   void OnLayoutChanged();
-  bool OnKeyPicked(int id);
-  KeyChoice StoredChoice(int listId) const;
+  void OnOneKeyPicked(OneKey which, int id);
 
   NotebookChoices choices_;
+  RowLists rowLists_;
   CCustComboBox layoutList_;
   CCustComboBoxEx keyLists_[8];
   HIMAGELIST modifierSymbols_ = nullptr;

@@ -233,10 +233,10 @@ TEST(NotebookChoices, RecordsFromChoices) {
   EXPECT_EQ(page.SelectKey(OneKey::Application, 6).messageId, unsigned{IDS_MSG_DUPLICATE_KEY});
   ASSERT_EQ(page.SelectKey(OneKey::Windows, 3).kind, Kind::Kept);  // Left Ctrl
   ASSERT_EQ(page.SelectKey(OneKey::Application, 6).kind, Kind::Kept);
-  ASSERT_EQ(page.SelectRowKey(0, RowSide::First, 4).kind, Kind::Kept);
-  ASSERT_EQ(page.SelectRowKey(0, RowSide::Second, 2).kind, Kind::Kept);
-  ASSERT_EQ(page.SelectRowKey(2, RowSide::Second, 1).kind, Kind::Kept);
-  ASSERT_EQ(page.SelectRowKey(2, RowSide::First, 2).kind, Kind::Kept);
+  ASSERT_EQ(page.Rows().CommitRowChoice(0, RowSide::First, 4).kind, Kind::Kept);
+  ASSERT_EQ(page.Rows().CommitRowChoice(0, RowSide::Second, 2).kind, Kind::Kept);
+  ASSERT_EQ(page.Rows().CommitRowChoice(2, RowSide::Second, 1).kind, Kind::Kept);
+  ASSERT_EQ(page.Rows().CommitRowChoice(2, RowSide::First, 2).kind, Kind::Kept);
   ASSERT_TRUE(page.SelectLayout(8));  // renames only
 
   const auto [keys, rows] = page.BuildPageRecord();
@@ -283,7 +283,7 @@ TEST(NotebookChoices, AnUnknownWindowsKeyIsKeptUntilTheUserPicks) {
 
 TEST(NotebookChoices, IncompleteRowsAreNamed) {
   NotebookChoices page = LoadedNotebook({});
-  page.SelectRowKey(1, RowSide::Second, 2);
+  page.Rows().CommitRowChoice(1, RowSide::Second, 2);
   ASSERT_EQ(page.FirstIncompleteRow(), 1u);
   EXPECT_EQ(NotebookChoices::RowNameId(1), unsigned{IDS_FN_VOLUME_UP_CONTROL});
 }
