@@ -1,7 +1,14 @@
 #include "panel/main_dialog.h"
 
+#include "common/capabilities.h"
+#include "common/defaults.h"
+#include "common/settings_store.h"
 #include "panel/maintenance/help.h"
+#include "panel/maintenance/options_dialog.h"
+#include "panel/maintenance/panel_messages.h"
+#include "panel/maintenance/summary_view.h"
 #include "panel/res/resource.h"
+#include "panel/win32/tavelhook_calls.h"
 
 namespace tavel::panel {
 namespace {
@@ -21,13 +28,40 @@ void SetButtonStyle(HWND button, DWORD style) {
 
 bool KeyDown(int key) { return GetKeyState(key) < 0; }
 
+// What the Options dialog's outcome changes in the main dialog and beyond.
+class MainDialogOptionsEffects : public OptionsEffects {
+ public:
+  MainDialogOptionsEffects(HWND dialog, HWND shownPage, Registry& registry,
+                           std::function<void()> refreshPage)
+      : dialog_(dialog), shownPage_(shownPage), registry_(registry), refreshPage_(std::move(refreshPage)) {}
+  void WriteTvkStatus(uint32_t status) override { WriteStatus(registry_, status::kTvk, status); }
+  void RefreshShownPage() override {
+    refreshPage_();
+    RedrawWindow(shownPage_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  }
+  bool ApplyEnabled() override { return IsWindowEnabled(GetDlgItem(dialog_, IDC_APPLY_BUTTON)); }
+  void EnableApply(bool enable) override { EnableWindow(GetDlgItem(dialog_, IDC_APPLY_BUTTON), enable); }
+  void WriteExtKbSettings(const PanelSettings& s) override {
+    tavel::WriteExtKbSettings(registry_, s.extKbMask, s.extKb);
+  }
+  void HandExtKbSettingsToHook(const ExtKbSettingsRequest& request) override {
+    SetExtKbSettingsInHook(request);
+  }
+
+ private:
+  HWND dialog_;
+  HWND shownPage_;
+  Registry& registry_;
+  std::function<void()> refreshPage_;
+};
+
 }  // namespace
 
 CTavelKWnd::CTavelKWnd(PanelContext& context)
     : CDialog(IDD_MAIN_DIALOG),
       context_(context),
       pageEnvironment_{context,
-                       productDisabled_,
+                       product_.disabled,
                        [this] { EnableWindow(Item(IDC_APPLY_BUTTON), TRUE); },
                        [this] { OpenHelp(context_.registry); },
                        [this] { return pages_.keySens.EnableCheck() == 1; }},
@@ -52,7 +86,7 @@ BOOL CTavelKWnd::OnInitDialog() {
   EnableWindow(Item(IDC_APPLY_BUTTON), FALSE);
   RecreateBackgroundBrush();
   // Read before the first page shows, which decides on the hint.
-  productDisabled_ = context_.state.TvkStatus() == 1;
+  product_.disabled = context_.state.TvkStatus() == 1;
   if (sheet_.CreateChild(Handle())) PlaceSheet();
   return TRUE;
 }
@@ -67,6 +101,17 @@ void CTavelKWnd::PlaceSheet() {
 
 INT_PTR CTavelKWnd::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_RESET_SETTINGS:
+      RunReset(static_cast<uint32_t>(wParam), ResetWith(!product_.disabled));
+      SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, 0);
+      return TRUE;
+    case WM_SHOW_SUMMARY:
+      ShowSummaryReport(context_);
+      SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, 0);
+      return TRUE;
+    case WM_HELP:  // F1 on one of the buttons
+      OpenHelp(context_.registry);
+      return TRUE;
     case WM_CTLCOLORSTATIC:
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<INT_PTR>(background_);
@@ -84,6 +129,9 @@ bool CTavelKWnd::OnCommand(int id, int notifyCode) {
     case IDC_APPLY_BUTTON:
       Apply();
       return true;
+    case IDC_OPTIONS_BUTTON:
+      OpenOptions();
+      return true;
     case IDC_HELP_BUTTON:
       OpenHelp(context_.registry);
       return true;
@@ -98,12 +146,36 @@ bool CTavelKWnd::OnCommand(int id, int notifyCode) {
 
 void CTavelKWnd::Apply() {
   const ApplyContext apply{context_.settings, context_.tabs.extKbTabEnabled == 1,
-                           !productDisabled_,  pages_,
+                           !product_.disabled, pages_,
                            context_.effects,  context_.state,
                            context_.monitor};
   if (!RunApply(apply)) return;
   EnableWindow(Item(IDC_APPLY_BUTTON), FALSE);
   SetFocus(Item(IDCANCEL));
+}
+
+ExtKbMap CTavelKWnd::ExternalDefaults() {
+  PanelContext& c = context_;
+  return ResetExtKbMap(GatherResetCapabilities(c.io, c.registry, c.system, c.loader));
+}
+
+ResetContext CTavelKWnd::ResetWith(bool productEnabled) {
+  return {context_.settings, pages_,         context_.resetEffects, [this] { return ExternalDefaults(); },
+          productEnabled,    context_.state, context_.monitor};
+}
+
+void CTavelKWnd::OpenOptions() {
+  CKmpOptionsDlg options(context_.state.TvkStatus() != 0, context_.settings.extKb.autoStatus != 0,
+                         Handle());
+  if (options.DoModal(GetParent(Handle())) != IDOK) return;
+  const int shown = sheet_.ActiveIndex();
+  HWND page = reinterpret_cast<HWND>(SendMessageW(sheet_.Handle(), PSM_GETCURRENTPAGEHWND, 0, 0));
+  MainDialogOptionsEffects effects(Handle(), page, context_.registry, [this, shown] {
+    if (shown >= 0) pages_.At(shown).RefreshProductState();
+  });
+  RunOptionsOutcome(options.Choices(),
+                    {product_, context_.settings, effects, context_.state, context_.monitor, pages_,
+                     context_.resetEffects, [this] { return ExternalDefaults(); }});
 }
 
 // The main window ends the program; hidden first so nothing lingers on
@@ -149,7 +221,7 @@ HWND CTavelKWnd::WindowFor(FocusPlace place) const {
 }
 
 bool CTavelKWnd::CycleFocus(bool shift) {
-  const auto target = NextFocus(PlaceOf(GetFocus()), shift, productDisabled_);
+  const auto target = NextFocus(PlaceOf(GetFocus()), shift, product_.disabled);
   HWND window = target ? WindowFor(*target) : nullptr;
   if (!window) return false;
   SetFocus(window);

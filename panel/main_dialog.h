@@ -6,6 +6,7 @@
 
 #include "panel/core/focus_cycle.h"
 #include "panel/framework/dialog.h"
+#include "panel/maintenance/options_outcome.h"
 #include "panel/panel_context.h"
 #include "panel/settings_page.h"
 #include "panel/settings_sheet.h"
@@ -33,13 +34,16 @@ class CTavelKWnd : public ui::CDialog {
  private:
   void PlaceSheet();
   void Apply();
+  void OpenOptions();
+  ResetContext ResetWith(bool productEnabled);
+  ExtKbMap ExternalDefaults();
   void CloseProgram();
   bool CycleFocus(bool shift);
   FocusPlace PlaceOf(HWND focus) const;
   HWND WindowFor(FocusPlace place) const;
 
   PanelContext& context_;
-  bool productDisabled_ = false;
+  ProductSwitch product_;
   PageEnvironment pageEnvironment_;
   SheetPages pages_;
   CKmpPtSht sheet_;

@@ -7,6 +7,7 @@
 #include "panel/core/keyboard_recheck.h"
 #include "panel/core/monitor_control.h"
 #include "panel/core/panel_settings.h"
+#include "panel/maintenance/reset_sequence.h"
 #include "platform/device_io.h"
 #include "platform/library_loader.h"
 #include "platform/registry.h"
@@ -20,6 +21,7 @@ struct PanelContext {
   ProductState& state;
   MonitorControl& monitor;
   ApplyEffects& effects;
+  ResetEffects& resetEffects;
   Registry& registry;
   // What the capability questions reach: the driver, the system, libraries.
   DeviceIo& io;

@@ -32,6 +32,9 @@ class CSettingsPage : public ui::CPropertyPage {
   // The check box as the user left it; the saved value untouched while the
   // page has not been opened.
   uint32_t EnableCheck() const;
+  // The product was switched off or on while the page shows: it shows its
+  // settings or only its hint.
+  void RefreshProductState() { OnSetActive(); }
   // Tab or Shift+Tab with the focus on one of the page's controls; true when
   // the page moved the focus itself.
   virtual bool OnTabKey(HWND, bool) { return false; }

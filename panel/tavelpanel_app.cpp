@@ -101,7 +101,8 @@ void CTavelpanelApp::RunInteractive() {
   Win32ProductState state(registry, devices);
   Win32MonitorControl monitor(registry, services);
   Win32ApplyEffects effects(registry, mappings, windows);
-  PanelContext context{settings, tabs, state, monitor, effects, registry, io, system, loader};
+  PanelContext context{settings, tabs,   state, monitor, effects, effects,
+                       registry, io,     system, loader};
 
   CTavelMWnd mainWindow(context, [&state] { return state.HasMorrowUsbKeyboard(); });
   if (!mainWindow.Create()) return;

@@ -16,6 +16,11 @@ bool MonitorNeeded(const MonitorNeedSource& s) {
   return false;
 }
 
+bool MonitorNeeded(const PanelSettings& s) {
+  return MonitorNeeded(MonitorNeedSource{s.vrKbAsgnsStatus, s.extKb.status, s.keySensMap,
+                                         s.vrKbBrwAsgnsStatus, s.symbMap});
+}
+
 void StartMonitor(MonitorControl& control) {
   control.SendServiceControl(kSvcMonitorStarted);
   if (auto dir = control.InstallDirectory()) control.SetRunValue(*dir + "\\Tavelmon.exe");

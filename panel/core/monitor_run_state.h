@@ -5,6 +5,7 @@
 
 #include "common/records.h"
 #include "panel/core/monitor_control.h"
+#include "panel/core/panel_settings.h"
 
 namespace tavel::panel {
 
@@ -19,6 +20,8 @@ struct MonitorNeedSource {
 };
 
 bool MonitorNeeded(const MonitorNeedSource& source);
+// The same over the saved settings: after Options and after a reset.
+bool MonitorNeeded(const PanelSettings& saved);
 
 // Tells the service, records the logon start (when the installation folder
 // is known) and runs the monitor.

@@ -10,6 +10,8 @@ class CKmpKsnPg : public CSettingsPage {
  public:
   explicit CKmpKsnPg(PageEnvironment& env);
   KeySensPageValues Values() const { return {EnableCheck(), Settings().keySensMap}; }
+  // The durations come from the settings, which the reset has already set.
+  void ResetTo(const KeySensMap&) {}
 
  protected:
   uint32_t SavedCheck() const override { return Settings().vrKbBrwAsgnsStatus; }

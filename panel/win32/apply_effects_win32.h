@@ -1,13 +1,16 @@
 #pragma once
 
 #include "panel/core/apply_sequence.h"
+#include "panel/maintenance/reset_sequence.h"
 #include "platform/file_mapping.h"
 #include "platform/registry.h"
 #include "platform/window_messages.h"
 
 namespace tavel::panel {
 
-class Win32ApplyEffects : public ApplyEffects {
+// Apply's and the reset's ways out: the registry, the channel to the monitor
+// and the hook library.
+class Win32ApplyEffects : public ApplyEffects, public ResetEffects {
  public:
   Win32ApplyEffects(Registry& registry, FileMappings& mappings, WindowMessages& windows)
       : registry_(registry), mappings_(mappings), windows_(windows) {}
@@ -21,6 +24,11 @@ class Win32ApplyEffects : public ApplyEffects {
   void HandKeySensToHook(const PanelSettings& s) override;
   void WriteSymb(const PanelSettings& s) override;
   void SendSymb(const PanelSettings& s) override;
+  void WriteVrKbMaps(const PanelSettings& s) override;
+  void WriteExtKbMap(const PanelSettings& s) override;
+  void WriteKeySensMap(const PanelSettings& s) override;
+  void HandKeySensMapToHook(const PanelSettings& s) override;
+  void WriteSymbMap(const PanelSettings& s) override;
 
  private:
   Registry& registry_;

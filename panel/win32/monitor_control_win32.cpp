@@ -5,6 +5,7 @@
 #include "common/settings_store.h"
 #include "monitor/service_control.h"
 #include "panel/win32/program_folder.h"
+#include "platform/win32/start_program_win32.h"
 
 namespace tavel::panel {
 namespace {
@@ -34,19 +35,7 @@ bool Win32MonitorControl::RunValueExists() { return HasStartupEntry(registry_, k
 // The monitor beside this program, by its full path: a "Tavelmon.exe" in the
 // current folder must never be the one that runs.
 void Win32MonitorControl::LaunchMonitor(bool stop) {
-  const std::wstring program = BesideProgram(L"Tavelmon.exe");
-  std::wstring commandLine = L"\"" + program + L"\"";
-  if (stop) commandLine += L" /x";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_HIDE;
-  PROCESS_INFORMATION process{};
-  if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                     nullptr, &startup, &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  StartProgramAt(BesideProgram(L"Tavelmon.exe"), stop ? L"/x" : L"", SW_HIDE);
 }
 
 }  // namespace tavel::panel

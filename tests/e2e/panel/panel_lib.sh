@@ -23,6 +23,7 @@ reg_value() {  # key value -> data column of `reg query`
 machine_reg() { reg "$@" /reg:32; reg "$@" /reg:64; }
 value_is() { [ "$(reg_value "$1" "$2")" = "$3" ]; }
 has_value() { [ -n "$(reg_value "$1" "$2")" ]; }
+not_has_value() { ! has_value "$@"; }
 apply_disabled() { ! probe enabled 1000; }
 disabled() { ! probe enabled "$1"; }
 

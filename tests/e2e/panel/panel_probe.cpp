@@ -19,6 +19,8 @@
 //   selected-text ID       text of the selected item of list ID
 //   item-text ID INDEX     text of item INDEX of list ID
 //   item-image ID INDEX    image of item INDEX of extended list ID (-2 none)
+//   dialog-click TITLE ID  clicks button ID of the dialog box TITLE
+//   dialog-checked TITLE ID  whether check box ID of the dialog box TITLE is checked
 //   message                text of the program's open message box
 //   message-ok             closes the program's message box with OK
 #include <windows.h>
@@ -175,14 +177,16 @@ int TabCenter(int index) {
   return 0;
 }
 
-// The program's message box: a dialog captioned like the program.
-HWND MessageBoxWindow() {
-  for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", kMainTitle); w;
-       w = FindWindowExW(nullptr, w, L"#32770", kMainTitle)) {
+// A dialog box of the program (message boxes are captioned like it too).
+HWND DialogWindow(const wchar_t* title) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", title); w;
+       w = FindWindowExW(nullptr, w, L"#32770", title)) {
     if (IsWindowVisible(w)) return w;
   }
   return nullptr;
 }
+
+HWND MessageBoxWindow() { return DialogWindow(kMainTitle); }
 
 BOOL CALLBACK PrintStaticText(HWND hwnd, LPARAM) {
   wchar_t name[64] = {}, text[512] = {};
@@ -299,6 +303,14 @@ int main(int argc, char** argv) {
     if (!control || !ExtendedItem(control, std::atoi(argv[3]), text, image)) return 1;
     std::printf("%d\n", image);
     return 0;
+  }
+  if (command == "dialog-click" && argc == 4) {
+    HWND control = GetDlgItem(DialogWindow(Widen(argv[2]).c_str()), std::atoi(argv[3]));
+    return control && PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  if (command == "dialog-checked" && argc == 4) {
+    HWND control = GetDlgItem(DialogWindow(Widen(argv[2]).c_str()), std::atoi(argv[3]));
+    return control && SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 0 : 1;
   }
   if (command == "message") {
     HWND box = MessageBoxWindow();

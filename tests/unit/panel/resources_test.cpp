@@ -16,55 +16,24 @@
 #include <utility>
 #include <vector>
 
+#include "tests/unit/panel/string_table.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 const fs::path kResDir = TAVEL_PANEL_RES_DIR;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using tavel::test::Defines;
+using tavel::test::ReadDefines;
+using tavel::test::ReadStringTable;
 
-using Defines = std::map<std::string, long>;
-
-Defines ReadDefines() {
-    Defines defines = {{"IDOK", 1}, {"IDCANCEL", 2}};
-    std::string header = ReadFile(kResDir / "resource.h");
-    std::regex line(R"(#define\s+(\w+)\s+\(?(-?(?:0x[0-9A-Fa-f]+|\d+))\)?)");
-    for (std::sregex_iterator it(header.begin(), header.end(), line), end; it != end; ++it)
-        defines[(*it)[1]] = std::stol((*it)[2], nullptr, 0);
-    return defines;
-}
+std::string ReadFile(const fs::path& path) { return tavel::test::ReadFile(path.string()); }
 
 std::vector<std::string> NamesWithPrefix(const Defines& defines, const std::string& prefix) {
     std::vector<std::string> names;
     for (const auto& [name, value] : defines)
         if (name.rfind(prefix, 0) == 0) names.push_back(name);
     return names;
-}
-
-// The string table: id (NAME or NAME + n) to text.
-std::map<long, std::string> ReadStringTable(const Defines& defines) {
-    std::map<long, std::string> table;
-    std::string script = ReadFile(kResDir / "strings_en.rc");
-    std::regex entry(R"(^\s*(\w+)(?:\s*\+\s*(\d+))?\s+\"(.*)\"\s*$)");
-    std::istringstream lines(script);
-    for (std::string text; std::getline(lines, text);) {
-        std::smatch m;
-        if (!std::regex_match(text, m, entry)) continue;
-        auto id = defines.find(m[1]);
-        if (id == defines.end()) {
-            ADD_FAILURE() << "string table uses an unknown id: " << m[1];
-            continue;
-        }
-        long value = id->second + (m[2].matched ? std::stol(m[2]) : 0);
-        EXPECT_FALSE(table.count(value)) << "string id given twice: " << value;
-        table[value] = m[3];
-    }
-    return table;
 }
 
 TEST(PanelResources, EveryNamedStringHasText) {

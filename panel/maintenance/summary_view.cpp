@@ -1,0 +1,39 @@
+#include "panel/maintenance/summary_view.h"
+
+#include <windows.h>
+
+#include "panel/framework/resource_text.h"
+#include "panel/maintenance/summary_file.h"
+#include "panel/maintenance/summary_report.h"
+#include "platform/win32/file_system_win32.h"
+#include "platform/win32/user_shell_win32.h"
+
+namespace tavel::panel {
+namespace {
+
+class ResourceTexts : public TextSource {
+ public:
+  std::wstring Text(unsigned id) const override { return ui::LoadText(id); }
+};
+
+LocalTime Now() {
+  SYSTEMTIME t{};
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+}  // namespace
+
+void ShowSummaryReport(PanelContext& context) {
+  const PanelSettings& s = context.settings;
+  const SummaryInput input{s.vrKbMap,  s.vrKbBrwMap, s.extKbMap, s.symbMap,
+                           s.vrKbLangId, AskVaroButtonKind(context.registry)};
+  const LocalTime now = Now();
+  Win32FileSystem files;
+  Win32UserShell shell;
+  ShowSummary(files, shell, [&](const std::wstring& shownFolder) {
+    return EncodeReport(BuildSummaryReport(input, ResourceTexts(), shownFolder, now));
+  });
+}
+
+}  // namespace tavel::panel

@@ -1,0 +1,15 @@
+// Starting a program named by its full path, so no program of the same name
+// in the current folder or on the search path runs instead.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tavel {
+
+// `arguments` follows the quoted program path on the command line; true
+// when the program was started.
+bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, WORD show);
+
+}  // namespace tavel

@@ -1,0 +1,67 @@
+#include "tests/unit/panel/string_table.h"
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+
+namespace tavel::test {
+namespace {
+
+const std::string kResDir = TAVEL_PANEL_RES_DIR;
+
+std::wstring FromUtf8(const std::string& bytes) {
+  std::wstring text;
+  for (size_t i = 0; i < bytes.size();) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    const int length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    uint32_t code = length == 1 ? c : c & (0x3F >> (length - 1));
+    for (int k = 1; k < length && i + k < bytes.size(); ++k) {
+      code = (code << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+    }
+    text.push_back(static_cast<wchar_t>(code));
+    i += length;
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+Defines ReadDefines() {
+  Defines defines = {{"IDOK", 1}, {"IDCANCEL", 2}};
+  const std::string header = ReadFile(kResDir + "/resource.h");
+  const std::regex line(R"(#define\s+(\w+)\s+\(?(-?(?:0x[0-9A-Fa-f]+|\d+))\)?)");
+  for (std::sregex_iterator it(header.begin(), header.end(), line), end; it != end; ++it) {
+    defines[(*it)[1]] = std::stol((*it)[2], nullptr, 0);
+  }
+  return defines;
+}
+
+std::map<long, std::wstring> ReadStringTable(const Defines& defines, const std::string& file) {
+  std::map<long, std::wstring> table;
+  std::istringstream lines(ReadFile(kResDir + "/" + file));
+  const std::regex entry(R"(^\s*(\w+)(?:\s*\+\s*(\d+))?\s+\"(.*)\"\s*$)");
+  for (std::string text; std::getline(lines, text);) {
+    std::smatch m;
+    if (!std::regex_match(text, m, entry)) continue;
+    const auto id = defines.find(m[1]);
+    if (id == defines.end()) throw std::runtime_error("unknown string id " + m[1].str());
+    std::string value = m[3];
+    for (size_t at = value.find("\"\""); at != std::string::npos; at = value.find("\"\"", at + 1)) {
+      value.erase(at, 1);
+    }
+    const long number = id->second + (m[2].matched ? std::stol(m[2]) : 0);
+    if (table.count(number)) throw std::runtime_error("string id given twice: " + text);
+    table[number] = FromUtf8(value);
+  }
+  return table;
+}
+
+}  // namespace tavel::test
