@@ -15,7 +15,7 @@ tavelmon /x >/dev/null 2>&1
 eventually no_monitor
 "$WINESERVER" -p
 bash "$standins" install "$bin/../stand-ins"
-"$WINE" reg add "$stand\\tvkif32" /v Level /t REG_DWORD /d 3 /f >/dev/null
+reg add "$stand\\tvkif32" /v Level /t REG_DWORD /d 3 /f >/dev/null
 start_monitor || { fail "monitor did not start"; bash "$standins" remove; finish; }
 probe send-symb 0 1 0xA1 0x31
 probe send-ext 0x03 1 0 0 0xA3 0x26
