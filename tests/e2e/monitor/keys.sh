@@ -20,7 +20,12 @@ start_monitor || { fail "monitor did not start"; bash "$standins" remove; finish
 probe send-symb 0 1 0xA1 0x31
 probe send-ext 0x03 1 0 0 0xA3 0x26
 probe send-vrkb 1 0xA5 0x5B
-sleep 0.5
+in_force() {
+  local state
+  state=$(probe show)
+  grep -qx 'symb0 1 A1 31' <<<"$state" && grep -q '^ext 1 0 ' <<<"$state" && grep -qx 'vrkb 1 A5 5B' <<<"$state"
+}
+check "the three records are in force" eventually in_force
 
 output=$(mktemp)
 "$WINE" "$bin/key_target.exe" >"$output" 2>/dev/null &
