@@ -4,25 +4,34 @@
 #   standins.sh install STAND-INS-BUILD-FOLDER
 #   standins.sh remove
 # install: tvkif32.dll where the hot-key package's registry key points, the
-# TavelSVC and NorvikPMSVC services (started), and cfgmgr32.dll in system32,
-# used by Tavelmon.exe only (per-program DLL override).
+# TavelSVC and NorvikPMSVC services (started), and cfgmgr32.dll in the system
+# folder, used by Tavelmon.exe only (per-program DLL override). The stand-ins
+# are built with the product, 32- or 64-bit alike; they keep their state in
+# the registry view of that width (HKLM\Software\TavelStandIns).
 set -u
 . "$(dirname "$0")/../tools/wine-env"
 folder='C:\TavelStandIns'
 unix_folder="$WINEPREFIX/drive_c/TavelStandIns"
-system32="$WINEPREFIX/drive_c/windows/system32"
 overrides='HKCU\Software\Wine\AppDefaults\Tavelmon.exe\DllOverrides'
 services=(TavelSVC NorvikPMSVC)
 reg() { "$WINE" reg "$@" >/dev/null 2>&1; }
 sc() { "$WINE" sc "$@" >/dev/null 2>&1; }
+# The system folder 32- or 64-bit programs load system libraries from.
+system_folder() {
+  [ "$1" = 32 ] && echo "$WINEPREFIX/drive_c/windows/syswow64" || echo "$WINEPREFIX/drive_c/windows/system32"
+}
 
 install() {
-  local built=$1
+  local built=$1 bits system
+  bits=$(windows_bits "$built/tvkif32.dll")
+  system=$(system_folder "$bits")
   mkdir -p "$unix_folder"
   cp "$built/tvkif32.dll" "$built/control_code_service.exe" "$unix_folder/"
-  reg add 'HKLM\SOFTWARE\MASKOR\VRHOTKEY' /ve /d "$folder" /f
-  [ -e "$system32/cfgmgr32.dll.wine" ] || cp "$system32/cfgmgr32.dll" "$system32/cfgmgr32.dll.wine"
-  cp "$built/cfgmgr32.dll" "$system32/cfgmgr32.dll"
+  # The package records its folder in the 64-bit view, where a 32-bit
+  # program looks with KEY_WOW64_64KEY.
+  reg add 'HKLM\SOFTWARE\MASKOR\VRHOTKEY' /ve /d "$folder" /f /reg:64
+  [ -e "$system/cfgmgr32.dll.wine" ] || cp "$system/cfgmgr32.dll" "$system/cfgmgr32.dll.wine"
+  cp "$built/cfgmgr32.dll" "$system/cfgmgr32.dll"
   reg add "$overrides" /v cfgmgr32 /d native /f
   for name in "${services[@]}"; do
     sc create "$name" binPath= "$folder\\control_code_service.exe $name" type= own start= demand
@@ -39,14 +48,18 @@ install() {
 }
 
 remove() {
+  local bits system
   for name in "${services[@]}"; do
     sc stop "$name"
     sc delete "$name"
   done
   reg delete "$overrides" /f
-  [ -e "$system32/cfgmgr32.dll.wine" ] && mv "$system32/cfgmgr32.dll.wine" "$system32/cfgmgr32.dll"
-  reg delete 'HKLM\SOFTWARE\MASKOR' /f
-  reg delete 'HKLM\Software\TavelStandIns' /f
+  reg delete 'HKLM\SOFTWARE\MASKOR' /f /reg:64
+  for bits in 32 64; do
+    system=$(system_folder "$bits")
+    [ -e "$system/cfgmgr32.dll.wine" ] && mv "$system/cfgmgr32.dll.wine" "$system/cfgmgr32.dll"
+    reg delete 'HKLM\Software\TavelStandIns' /f "/reg:$bits"
+  done
   rm -rf "$unix_folder"
   return 0
 }

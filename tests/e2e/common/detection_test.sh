@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Keyboard detection and the hot-key library binding through the Win32
 # adapters: first with Wine's own Configuration Manager and no hot-key
-# package, then with the stand-ins and a scripted device tree.
+# package, then with the stand-ins and a scripted device tree. A 32-bit probe
+# runs under WOW64 and finds the package's folder only in the 64-bit view.
 # Usage: detection_test.sh PATH/TO/detection_probe.exe STAND-INS-BUILD-FOLDER
 set -u
 probe=$1
@@ -11,8 +12,9 @@ standins="$here/../../../stand-ins/standins.sh"
 . "$here/../../../tools/wine-env"
 failures=0
 probe_name=$(basename "$probe")
-
-reg() { "$WINE" reg "$@" >/dev/null 2>&1; }
+bits=$(windows_bits "$probe")
+# The registry as the probe sees it: a 32-bit probe reads the 32-bit view.
+reg() { "$WINE" reg "$@" "/reg:$bits" >/dev/null 2>&1; }
 expect_line() {  # OUTPUT LINE
   if ! grep -qxF "$2" <<<"$1"; then
     echo "FAIL: expected '$2'"
@@ -30,7 +32,7 @@ cleanup
 out=$("$WINE" "$probe" | tr -d '\r')
 echo "$out"
 expect_line "$out" "platform=nt"
-expect_line "$out" "wow64=0"
+expect_line "$out" "wow64=$((bits == 32))"
 expect_line "$out" "scan writes=1 usb=0 maker=0"
 expect_line "$out" "maker keyboard=0"
 expect_line "$out" "library path="

@@ -10,6 +10,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 data='HKCU\Software\Norvik\Tavel\DataV1_1'
 failures=0
+# The machine-wide seeds go where an installer of the probe's width puts
+# them: the registry editor of that width writes its own view.
+regedit=regedit
+[ "$(windows_bits "$probe")" = 32 ] && regedit='C:\windows\syswow64\regedit.exe'
 
 # Applies registry lines (.reg syntax) in one regedit call: each reg.exe
 # call costs most of a second under Wine.
@@ -17,7 +21,7 @@ apply() {
   local file
   file=$(mktemp --suffix=.reg)
   { printf 'Windows Registry Editor Version 5.00\r\n\r\n'; printf '%s\r\n' "$@"; } >"$file"
-  "$WINE" regedit /s "Z:${file//\//\\}"
+  "$WINE" "$regedit" /s "Z:${file//\//\\}"
   rm -f "$file"
 }
 HKCU_USER='HKEY_CURRENT_USER\Software\Norvik'

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "common/settings_store.h"
 #include "platform/win32/registry_win32.h"
@@ -83,10 +84,11 @@ TEST_F(RegistryBehaviourTest, ReadOnlyHandleRefusesWritesAndCreateMakesParents) 
   registry.CloseKey(deep);
 }
 
-// The hot-key package key is read with KEY_WOW64_64KEY; in a 64-bit
-// process that is the view a plain open sees, while the 32-bit view is a
-// different key.
-TEST_F(RegistryBehaviourTest, SixtyFourBitViewFlagSelectsTheNativeView) {
+// The hot-key package key is read with KEY_WOW64_64KEY: that reaches the
+// 64-bit view from a process of either width, while a plain open sees the
+// process's own view, the separate 32-bit one (KEY_WOW64_32KEY) in a 32-bit
+// process under WOW64.
+TEST_F(RegistryBehaviourTest, SixtyFourBitViewFlagReachesThe64BitViewFromEitherWidth) {
   constexpr char kProbe[] = "Software\\Norvik\\TavelRegistryProbe";
   constexpr uint32_t kWow64_32Key = 0x0200;
   const auto writeView = [&](uint32_t viewFlag, const char* text) {
@@ -97,18 +99,21 @@ TEST_F(RegistryBehaviourTest, SixtyFourBitViewFlagSelectsTheNativeView) {
     registry.SetValue(view, "view", reg::kTypeSz, text, 3);
     registry.CloseKey(view);
   };
-  writeView(0, "64");
+  const auto readView = [&](uint32_t viewFlag) {
+    RegKey view = 0;
+    char text[8] = {};
+    uint32_t size = sizeof text - 1;
+    if (registry.OpenKey(RegRoot::LocalMachine, kProbe, reg::kKeyRead | viewFlag, &view) == 0) {
+      registry.QueryValue(view, "view", text, &size);
+      registry.CloseKey(view);
+    }
+    return std::string(text);
+  };
+  writeView(reg::kKeyWow64_64Key, "64");
   writeView(kWow64_32Key, "32");
 
-  RegKey wide = 0;
-  ASSERT_EQ(registry.OpenKey(RegRoot::LocalMachine, kProbe, reg::kKeyRead | reg::kKeyWow64_64Key,
-                             &wide),
-            0);
-  char text[8] = {};
-  uint32_t size = sizeof text - 1;
-  EXPECT_EQ(registry.QueryValue(wide, "view", text, &size), 0);
-  EXPECT_STREQ(text, "64");
-  registry.CloseKey(wide);
+  EXPECT_EQ(readView(reg::kKeyWow64_64Key), "64");
+  EXPECT_EQ(readView(0), sizeof(void*) == 4 ? "32" : "64");
 
   RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kProbe, KEY_WOW64_64KEY, 0);
   RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kProbe, KEY_WOW64_32KEY, 0);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "proc_address.h"
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
     FreeLibrary(library);
     return 0;
   }
-  DWORD expectedSymbStatus = argc > 1 ? strtoul(argv[1], nullptr, 10) : 0;
+  DWORD expectedSymbStatus = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 0;
   auto getSymbStatus = ProcByOrdinal<GetStatusFn>(library, 35);
   auto setKeySensStatus = ProcByOrdinal<SetStatusFn>(library, 30);
   auto removeHook = ProcByOrdinal<RemoveHookFn>(library, 11);

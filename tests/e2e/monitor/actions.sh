@@ -15,7 +15,7 @@ maker_kb="HID\\VID_2F4E&PID_3019\\7&4|$keyboard_class|USB\\VID_2F4E&PID_3019\\5&
 ps2_kb="ACPI\\PNP0303\\4&9|$keyboard_class|ACPI\\PNP0A03\\0"
 
 log_of() { reg_value "$stand\\$1" CallLog; }
-set_tree() { "$WINE" reg add "$stand\\cfgmgr32" /v Devices /t REG_MULTI_SZ /d "$1" /f >/dev/null; }
+set_tree() { reg add "$stand\\cfgmgr32" /v Devices /t REG_MULTI_SZ /d "$1" /f >/dev/null; }
 flags() { echo "$(reg_value "$extkb" USBKbPresent) $(reg_value "$extkb" MorrowUSBKbPresent)"; }
 flags_are() { [ "$(flags)" = "$1" ]; }
 action() { probe send 0x8001 0 "$1"; }
@@ -24,9 +24,9 @@ tavelmon /x >/dev/null 2>&1
 eventually no_monitor
 "$WINESERVER" -p
 bash "$standins" install "$bin/../stand-ins"
-"$WINE" reg delete 'HKLM\Software\Norvik\Tavel\Data' /f >/dev/null 2>&1
-"$WINE" reg add "$stand\\tvkif32" /v Level /t REG_DWORD /d 14 /f >/dev/null
-"$WINE" reg add "$stand\\tvkif32" /v Muted /t REG_DWORD /d 1 /f >/dev/null
+reg delete 'HKLM\Software\Norvik\Tavel\Data' /f >/dev/null 2>&1
+reg add "$stand\\tvkif32" /v Level /t REG_DWORD /d 14 /f >/dev/null
+reg add "$stand\\tvkif32" /v Muted /t REG_DWORD /d 1 /f >/dev/null
 set_tree "$hub\\0$foreign\\0$foreign_kb\\0$ps2_kb"
 
 start_monitor || { fail "monitor did not start"; bash "$standins" remove; finish; }
@@ -40,7 +40,7 @@ HK_IsVolumeMuteControllable;HK_GetVolumeMuteState;HK_GetMaxVolumeLevel;HK_GetCur
 HK_IsVolumeMuteControllable;HK_EnableVolumeMute(1);HK_IsVolumeMuteControllable;HK_EnableVolumeMute(1);"
 check "... leaving the model muted at 15" test "$(reg_value "$stand\\tvkif32" Level) $(reg_value "$stand\\tvkif32" Muted)" = "0xf 0x1"
 
-"$WINE" reg delete "$stand\\tvkif32" /v CallLog /f >/dev/null
+reg delete "$stand\\tvkif32" /v CallLog /f >/dev/null
 probe send 0x7E8 241 0
 probe send 0x7E8 249 1
 probe send 0x7E8 241 1

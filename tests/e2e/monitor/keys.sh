@@ -16,12 +16,17 @@ tavelmon /x >/dev/null 2>&1
 eventually no_monitor
 "$WINESERVER" -p
 bash "$standins" install "$bin/../stand-ins"
-"$WINE" reg add "$stand\\tvkif32" /v Level /t REG_DWORD /d 3 /f >/dev/null
+reg add "$stand\\tvkif32" /v Level /t REG_DWORD /d 3 /f >/dev/null
 start_monitor || { fail "monitor did not start"; bash "$standins" remove; finish; }
 probe send-symb 0 1 0xA1 0x31
 probe send-ext 0x03 1 0 0 0xA3 0x26
 probe send-vrkb 1 0xA5 0x5B
-sleep 0.5
+in_force() {
+  local state
+  state=$(probe show)
+  grep -qx 'symb0 1 A1 31' <<<"$state" && grep -q '^ext 1 0 ' <<<"$state" && grep -qx 'vrkb 1 A5 5B' <<<"$state"
+}
+check "the three records are in force" eventually in_force
 
 type_keys() {
   xdotool keydown 62; sleep 0.1; xdotool key 10; sleep 0.1; xdotool keyup 62; sleep 0.3

@@ -5,6 +5,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../../tools/wine-env"
 bin=$1
 failures=0
+# The registry as the monitor sees it: a 32-bit monitor reads the 32-bit view.
+view=/reg:$(windows_bits "$bin/Tavelmon.exe")
+reg() { "$WINE" reg "$@" "$view"; }
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { local what=$1; shift; if "$@"; then echo "ok: $what"; else fail "$what"; fi; }
@@ -33,7 +36,7 @@ stop_monitor() {
 }
 
 reg_value() {  # key value -> data column of `reg query`
-  "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
+  reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
 }
 
 test_value() { [ "$(reg_value "$1" "$2")" = "$3" ]; }  # key value expected

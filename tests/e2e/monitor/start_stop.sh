@@ -20,11 +20,11 @@ check "/X exits 0" tavelmon /X
 check "... and ends the running monitor" eventually pid_gone "$first"
 check "... whose window is gone" no_monitor
 
-"$WINE" reg add "$data" /v SvcMnApStatus /t REG_DWORD /d 0 /f >/dev/null
+reg add "$data" /v SvcMnApStatus /t REG_DWORD /d 0 /f >/dev/null
 check "service start with SvcMnApStatus 0 exits 0" tavelmon Default
 check "... without creating a window" no_monitor
 
-"$WINE" reg add "$data" /v SvcMnApStatus /t REG_DWORD /d 1 /f >/dev/null
+reg add "$data" /v SvcMnApStatus /t REG_DWORD /d 1 /f >/dev/null
 check "service start with SvcMnApStatus 1 runs on the named desktop" start_monitor Default
 check "desktop name + -X stops the monitor of that desktop" tavelmon Default -X
 check "... which ends" eventually pid_gone "$MONITOR_PID"
@@ -32,11 +32,11 @@ check "a desktop that does not exist ends the start" tavelmon NoSuchDesktop
 check "... without a window" no_monitor
 
 keysens='HKCU\Software\Norvik\Tavel\DataV1_1\KeySens'
-"$WINE" reg add "$keysens" /v KeySensAsgnsStatus /t REG_DWORD /d 2 /f >/dev/null
+reg add "$keysens" /v KeySensAsgnsStatus /t REG_DWORD /d 2 /f >/dev/null
 check "a monitor started after a key test was left unfinished starts" start_monitor
 check "... and, with no configuration program running, switches filtering back on" \
   eventually test_value "$keysens" KeySensAsgnsStatus 0x1
 stop_monitor
 
-"$WINE" reg delete "$data" /f >/dev/null 2>&1
+reg delete "$data" /f >/dev/null 2>&1
 finish

@@ -17,13 +17,13 @@ focus_window Tavelkit
 click_tab 2
 check "so does the key sensitivity page" hint_only 1155 1137
 keys Tab
-check "Tab from the tab strip goes to Options" focus_is 1143
+check "Tab from the tab strip goes to Options" eventually focus_is 1143
 keys shift+Tab
-check "Shift+Tab from Options goes back to the tab strip" focus_is 12320
+check "Shift+Tab from Options goes back to the tab strip" eventually focus_is 12320
 keys shift+Tab
-check "Shift+Tab from the tab strip goes to Help" focus_is 1014
+check "Shift+Tab from the tab strip goes to Help" eventually focus_is 1014
 keys Tab
-check "Tab from Help goes to the tab strip" focus_is 12320
+check "Tab from Help goes to the tab strip" eventually focus_is 12320
 
 keys Return
 check "Enter closes the program" eventually pid_gone "$PANEL_PID"

@@ -14,9 +14,11 @@ PANEL_PIDS=()
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { local what=$1; shift; if "$@"; then echo "ok: $what"; else fail "$what"; fi; }
 probe() { timeout 20 "$WINE" "$bin/panel_probe.exe" "$@" | tr -d '\r'; }
-reg() { "$WINE" reg "$@" >/dev/null 2>&1; }
+# The registry as the program sees it: a 32-bit one reads the 32-bit view.
+view=/reg:$(windows_bits "$bin/Tavelpanel.exe")
+reg() { "$WINE" reg "$@" "$view" >/dev/null 2>&1; }
 reg_value() {  # key value -> data column of `reg query`
-  "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
+  "$WINE" reg query "$1" /v "$2" "$view" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
 }
 
 # Machine-wide values where both 32- and 64-bit programs read them.
@@ -113,10 +115,7 @@ maker_keyboard() {
     /d 'HID\Vid_2F4E&Pid_3018\7&1&0|{4d36e96b-e325-11ce-bfc1-08002be10318}|' /f
 }
 no_keyboard() { reg delete 'HKLM\Software\TavelStandIns\cfgmgr32' /v Devices /f; }
-service_log() {
-  "$WINE" reg query 'HKLM\Software\TavelStandIns\Services\TavelSVC' /v CallLog 2>/dev/null |
-    tr -d '\r' | awk '$1 == "CallLog" { print $3 }'
-}
+service_log() { reg_value 'HKLM\Software\TavelStandIns\Services\TavelSVC' CallLog; }
 clear_service_log() { reg delete 'HKLM\Software\TavelStandIns\Services\TavelSVC' /v CallLog /f; }
 monitor_runs() { probe class TavelmonWndClass; }
 no_monitor() { ! monitor_runs; }
