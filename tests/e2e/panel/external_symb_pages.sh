@@ -92,21 +92,21 @@ check "the monitor types the pound sign" \
   test "$(observe_keys right_shift_2 | grep '^text')" = "text U+00A3"
 
 stop_panel
-machine_reg add "$ostra" /v Version /d 4.0 /f
+reg add "$ostra" /v Version /d 4.0 /f
 start_panel
 click_tab 1
 check "with Ostra 4 row 3 is the Ostra button" label_is "&Ostra"
 check "... and usable" probe enabled $button_first
 screenshot external-ostra
 stop_panel
-machine_reg add "$velmora" /f
+reg add "$velmora" /f
 start_panel
 click_tab 1
 check "with the Velmora program installed it is the Velmora button" label_is "&Velmora"
 screenshot external-velmora
 stop_panel
-machine_reg delete "$velmora" /f
-machine_reg delete "$ostra" /f
+reg delete "$velmora" /f
+reg delete "$ostra" /f
 
 stop_monitor
 remove_standins

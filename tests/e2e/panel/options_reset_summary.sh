@@ -27,7 +27,7 @@ stop_monitor
 install_standins "$3"
 no_keyboard
 reg add "$stand\\tvkif32" /v FnFxAvailable /t REG_DWORD /d 0 /f  # a notebook without them
-machine_reg add 'HKLM\SOFTWARE\Norvik\Tavel\Path' /ve /d 'C:\TavelE2E' /f
+reg add 'HKLM\SOFTWARE\Norvik\Tavel\Path' /ve /d 'C:\TavelE2E' /f
 rm -f "$documents"/TVKSmry*.txt
 
 check "the program opens" start_panel
@@ -105,7 +105,7 @@ rm -f "$trace"
 stop_panel
 stop_monitor
 remove_standins
-machine_reg delete 'HKLM\SOFTWARE\Norvik\Tavel\Path' /f
+reg delete 'HKLM\SOFTWARE\Norvik\Tavel\Path' /f
 rm -f "$documents"/TVKSmry*.txt
 clean_registry
 finish

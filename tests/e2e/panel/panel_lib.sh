@@ -21,8 +21,6 @@ reg_value() {  # key value -> data column of `reg query`
   "$WINE" reg query "$1" /v "$2" "$view" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
 }
 
-# Machine-wide values where both 32- and 64-bit programs read them.
-machine_reg() { reg "$@" /reg:32; reg "$@" /reg:64; }
 value_is() { [ "$(reg_value "$1" "$2")" = "$3" ]; }
 has_value() { [ -n "$(reg_value "$1" "$2")" ]; }
 not_has_value() { ! has_value "$@"; }
