@@ -4,25 +4,9 @@
 
 #include "common/settings_store.h"
 #include "monitor/channel_sender.h"
-#include "panel/win32/program_folder.h"
+#include "panel/win32/hook_library_calls.h"
 
 namespace tavel::panel {
-namespace {
-
-// Ordinals of the hook library's exports that take the key-sensitivity
-// settings straight into the running hook.
-constexpr WORD kSetKeySensMap = 27;
-constexpr WORD kSetKeySensStatus = 30;
-using SetKeySensMapFn = LONG(__stdcall*)(const KeySensMap*);
-using SetKeySensStatusFn = LONG(__stdcall*)(DWORD);
-
-template <typename Fn>
-Fn Ordinal(HMODULE library, WORD ordinal) {
-  return reinterpret_cast<Fn>(
-      reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(ordinal))));
-}
-
-}  // namespace
 
 void Win32ApplyEffects::SaveLayout(const PanelSettings& s) {
   WriteLayoutId(registry_, s.vrKbLangId);
@@ -67,13 +51,8 @@ void Win32ApplyEffects::WriteKeySens(const PanelSettings& s) {
 }
 
 void Win32ApplyEffects::HandKeySensToHook(const PanelSettings& s) {
-  HMODULE library = LoadLibraryW(BesideProgram(L"Tavelhook.dll").c_str());
-  if (!library) return;
-  if (auto setMap = Ordinal<SetKeySensMapFn>(library, kSetKeySensMap)) setMap(&s.keySensMap);
-  if (auto setStatus = Ordinal<SetKeySensStatusFn>(library, kSetKeySensStatus)) {
-    setStatus(s.keySensAsgnsStatus);
-  }
-  FreeLibrary(library);
+  CallSetKeySensMap(s.keySensMap);
+  CallSetKeySensStatus(s.keySensAsgnsStatus);
 }
 
 void Win32ApplyEffects::WriteSymb(const PanelSettings& s) {
