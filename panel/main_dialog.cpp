@@ -8,7 +8,7 @@
 #include "panel/maintenance/panel_messages.h"
 #include "panel/maintenance/summary_view.h"
 #include "panel/res/resource.h"
-#include "panel/win32/tavelhook_calls.h"
+#include "panel/win32/hook_library_calls.h"
 
 namespace tavel::panel {
 namespace {
@@ -45,7 +45,7 @@ class MainDialogOptionsEffects : public OptionsEffects {
     tavel::WriteExtKbSettings(registry_, s.extKbMask, s.extKb);
   }
   void HandExtKbSettingsToHook(const ExtKbSettingsRequest& request) override {
-    SetExtKbSettingsInHook(request);
+    CallSetExtKbSettings(request);
   }
 
  private:
@@ -108,9 +108,6 @@ INT_PTR CTavelKWnd::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOW_SUMMARY:
       ShowSummaryReport(context_);
       SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, 0);
-      return TRUE;
-    case WM_HELP:  // F1 on one of the buttons
-      OpenHelp(context_.registry);
       return TRUE;
     case WM_CTLCOLORSTATIC:
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);

@@ -25,6 +25,8 @@ class CTavelKWnd : public ui::CDialog {
   void ResetButtonsAndFocusClose();
   // Keyboard handling of the message loop; true when the message was used.
   bool PreTranslate(MSG& msg);
+  // For the ways out of the program.
+  void StopKeyTest() { pages_.keySens.StopKeyTest(); }
 
  protected:
   BOOL OnInitDialog() override;

@@ -111,6 +111,9 @@ void CTavelMWnd::RunModalLoop() {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  // However the program ends, a key test ends first, before the windows
+  // take their time to go.
+  dialog_.StopKeyTest();
 }
 
 void CTavelMWnd::EndModalLoop() {
@@ -159,10 +162,13 @@ LRESULT CTavelMWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       dialog_.ResetButtonsAndFocusClose();
       return 0;
     case WM_QUERYENDSESSION:
-      // Logging off: end at once; changes not applied are dropped.
+      // Logging off: end at once; changes not applied are dropped. A key
+      // test must not leave the hook library standing aside.
+      dialog_.StopKeyTest();
       EndModalLoop();
       ExitProcess(0);
     case WM_ENDSESSION:
+      if (wParam) dialog_.StopKeyTest();
       return 1;
     case WM_HELP:  // F1 anywhere in the window, pages included
       OpenHelp(context_.registry);

@@ -9,6 +9,11 @@ void LoadPanelSettings(Registry& registry, PanelSettings& s) {
   ReadExtKbSettings(registry, s.extKb);
   ReadStatus(registry, status::kSymb, s.symbAsgnsStatus);
   ReadStatus(registry, status::kKeySens, s.keySensAsgnsStatus);
+  // Only one configuration program runs, and a key test of its own has not
+  // begun yet: a stored 2 is a test that ended with its program. Taken as
+  // is, Apply and the next test would hand it on and the filter would stay
+  // off for good.
+  if (s.keySensAsgnsStatus == kKeySensKeyTestRunning) s.keySensAsgnsStatus = kKeySensOn;
   ReadStatus(registry, status::kVrKbBrw, s.vrKbBrwAsgnsStatus);
   ReadRecord(registry, s.vrKbMap);
   ReadRecord(registry, s.extKbMap);

@@ -4,7 +4,7 @@
 
 #include "common/settings_store.h"
 #include "monitor/channel_sender.h"
-#include "panel/win32/tavelhook_calls.h"
+#include "panel/win32/hook_library_calls.h"
 
 namespace tavel::panel {
 
@@ -51,8 +51,8 @@ void Win32ApplyEffects::WriteKeySens(const PanelSettings& s) {
 }
 
 void Win32ApplyEffects::HandKeySensToHook(const PanelSettings& s) {
-  SetKeySensMapInHook(s.keySensMap);
-  SetKeySensStatusInHook(s.keySensAsgnsStatus);
+  CallSetKeySensMap(s.keySensMap);
+  CallSetKeySensStatus(s.keySensAsgnsStatus);
 }
 
 void Win32ApplyEffects::WriteVrKbMaps(const PanelSettings& s) {
@@ -67,7 +67,7 @@ void Win32ApplyEffects::WriteKeySensMap(const PanelSettings& s) {
 }
 
 void Win32ApplyEffects::HandKeySensMapToHook(const PanelSettings& s) {
-  SetKeySensMapInHook(s.keySensMap);
+  CallSetKeySensMap(s.keySensMap);
 }
 
 void Win32ApplyEffects::WriteSymbMap(const PanelSettings& s) { WriteRecord(registry_, s.symbMap); }

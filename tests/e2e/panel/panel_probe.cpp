@@ -23,6 +23,13 @@
 //   dialog-checked TITLE ID  whether check box ID of the dialog box TITLE is checked
 //   message                text of the program's open message box
 //   message-ok             closes the program's message box with OK
+//   slider ID              position of slider ID
+//   command ID             posts WM_COMMAND ID to the main dialog, as Enter
+//                          (IDOK) or Esc (IDCANCEL) do
+//   key-delays             the Key Sensitivity page's delays of the keys its
+//                          test has shown: "EVENT_MS HOOK_US" lines
+//   observe SECONDS        watches the keys with a low-level hook for that
+//                          long: "key VK FLAGS" lines
 #include <windows.h>
 
 #include <commctrl.h>
@@ -31,10 +38,17 @@
 #include <cstdlib>
 #include <string>
 
+#include "../hook/key_observer.h"
+
 namespace {
 
 constexpr wchar_t kMainTitle[] = L"Tavelkit";
 constexpr int kTabStripId = 12320;
+constexpr int kApplyButtonId = 1000;
+constexpr int kTestButtonId = 1084;
+// The Key Sensitivity page's answer: wParam the shown key, lParam 0 for the
+// delay from its key event (ms), 1 from the page's hook (µs); -1 for none.
+constexpr UINT kKeyTestDelayMessage = WM_APP + 0x40;
 
 struct Search {
   const wchar_t* title;
@@ -213,6 +227,32 @@ int FocusId() {
   return 0;
 }
 
+int KeyDelays() {
+  HWND button = Descendant(MainWindow(), kTestButtonId);
+  if (!button) return 1;
+  HWND page = GetParent(button);
+  for (WPARAM i = 0;; ++i) {
+    const LRESULT fromEvent = SendMessageW(page, kKeyTestDelayMessage, i, 0);
+    if (fromEvent < 0) return 0;
+    std::printf("%ld %ld\n", static_cast<long>(fromEvent),
+                static_cast<long>(SendMessageW(page, kKeyTestDelayMessage, i, 1)));
+  }
+}
+
+// A hook needs a message loop on its thread to be called.
+int Observe(DWORD seconds) {
+  if (!StartKeyObserver()) return 1;
+  const DWORD end = GetTickCount() + seconds * 1000;
+  while (GetTickCount() < end) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+  StopKeyObserver();
+  for (const ObservedKey& key : TakeObservedKeys()) std::printf("key %X %X\n", key.vk, key.flags);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -318,6 +358,18 @@ int main(int argc, char** argv) {
     EnumChildWindows(box, PrintStaticText, 0);
     return 0;
   }
+  if (command == "slider" && argc == 3) {
+    HWND control = VisibleControl(std::atoi(argv[2]));
+    if (!control) return 1;
+    std::printf("%d\n", static_cast<int>(SendMessageW(control, TBM_GETPOS, 0, 0)));
+    return 0;
+  }
+  if (command == "command" && argc == 3) {
+    HWND apply = Descendant(MainWindow(), kApplyButtonId);
+    return apply && PostMessageW(GetParent(apply), WM_COMMAND, std::atoi(argv[2]), 0) ? 0 : 1;
+  }
+  if (command == "key-delays") return KeyDelays();
+  if (command == "observe" && argc == 3) return Observe(Number(argv[2]));
   if (command == "message-ok") {
     HWND box = MessageBoxWindow();
     return box && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
