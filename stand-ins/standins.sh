@@ -2,18 +2,24 @@
 # Puts the stand-ins for the outside components into the current Wine prefix
 # (tools/wine-env), or takes them out again:
 #   standins.sh install STAND-INS-BUILD-FOLDER
+#   standins.sh install-driver STAND-INS-BUILD-FOLDER
 #   standins.sh remove
 # install: tvkif32.dll where the hot-key package's registry key points, the
 # TavelSVC and NorvikPMSVC services (started), and cfgmgr32.dll in the system
 # folder, used by Tavelmon.exe only (per-program DLL override). The stand-ins
 # are built with the product, 32- or 64-bit alike; they keep their state in
 # the registry view of that width (HKLM\Software\TavelStandIns).
+# install-driver: the hot-key driver vrhkdrv.sys as the kernel driver service
+# VRHKDRV (started), answering \\.\VRHKDRV with everything off until a test
+# scripts it under HKLM\Software\TavelStandIns\vrhkdrv (64-bit view).
+# remove takes out whatever of both is there.
 set -u
 . "$(dirname "$0")/../tools/wine-env"
 folder='C:\TavelStandIns'
 unix_folder="$WINEPREFIX/drive_c/TavelStandIns"
 overrides='HKCU\Software\Wine\AppDefaults\Tavelmon.exe\DllOverrides'
 services=(TavelSVC NorvikPMSVC)
+driver=VRHKDRV
 reg() { "$WINE" reg "$@" >/dev/null 2>&1; }
 sc() { "$WINE" sc "$@" >/dev/null 2>&1; }
 # The system folder 32- or 64-bit programs load system libraries from.
@@ -38,18 +44,33 @@ install() {
     sc start "$name"  # fails harmlessly when it already runs
   done
   # A service still starting refuses control codes: wait until both run.
-  for name in "${services[@]}"; do
-    for _ in $(seq 50); do
-      "$WINE" sc query "$name" 2>/dev/null | grep -q RUNNING && break
-      sleep 0.2
-    done
-  done
+  for name in "${services[@]}"; do wait_running "$name"; done
   return 0
+}
+
+install_driver() {
+  local built=$1
+  mkdir -p "$unix_folder"
+  # A new file, not one written over: a running driver keeps its image.
+  cp --remove-destination "$built/vrhkdrv.sys" "$unix_folder/"
+  reg add 'HKLM\Software\TavelStandIns\vrhkdrv' /f
+  sc create "$driver" binPath= "$folder\\vrhkdrv.sys" type= kernel start= demand
+  sc start "$driver"
+  # The device exists once the driver's entry has run: the service runs then.
+  wait_running "$driver"
+}
+
+wait_running() {
+  for _ in $(seq 50); do
+    "$WINE" sc query "$1" 2>/dev/null | grep -q RUNNING && return 0
+    sleep 0.2
+  done
+  return 1
 }
 
 remove() {
   local bits system
-  for name in "${services[@]}"; do
+  for name in "${services[@]}" "$driver"; do
     sc stop "$name"
     sc delete "$name"
   done
@@ -66,6 +87,7 @@ remove() {
 
 case "${1:-}" in
   install) install "$2" ;;
+  install-driver) install_driver "$2" ;;
   remove) remove ;;
-  *) echo "usage: $0 install FOLDER | remove" >&2; exit 2 ;;
+  *) echo "usage: $0 install FOLDER | install-driver FOLDER | remove" >&2; exit 2 ;;
 esac

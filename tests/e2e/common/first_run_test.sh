@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # A new user's first run against the real registry: what `reg query` shows
-# afterwards, with and without machine-wide seeds, and that a second run
-# leaves the user's settings alone.
-# Usage: first_run_test.sh PATH/TO/first_run_probe.exe
+# afterwards, with and without machine-wide seeds, that a second run leaves
+# the user's settings alone, and the rows the hot-key driver's answers fill.
+# Usage: first_run_test.sh PATH/TO/first_run_probe.exe STAND-INS-BUILD-FOLDER
 set -u
 probe=$1
+standins_built=$2
 here=$(cd "$(dirname "$0")" && pwd)
+standins="$here/../../../stand-ins/standins.sh"
 . "$here/../../../tools/wine-env"
+. "$here/../hotkey_driver.sh"
 
 data='HKCU\Software\Norvik\Tavel\DataV1_1'
 failures=0
@@ -114,6 +117,30 @@ take_snapshot
 expect "$data\\ExtKb" Mapdata "$(printf '%s' \
   A300000026000000 A300000028000000 A300000025000000 0000000000000000 A300000073000000 \
   A30000007B000000 0000000000000000 0000000000000000 A300000020000000 0000000000000000)"
+
+# 5. The hot-key driver reports the F1, F5, F9 and F7 functions: rows 3, 6, 7
+# and 9 get Right Ctrl with those keys.
+"$WINESERVER" -p >/dev/null 2>&1  # the driver runs only while the server does
+bash "$standins" install-driver "$standins_built"
+clean
+driver_answers Capabilities0=0x1000000 Capabilities1=0x150
+run_probe >/dev/null
+take_snapshot
+expect "$data\\ExtKb" Mapdata "$(printf '%s' \
+  A300000026000000 A300000028000000 A300000025000000 A300000070000000 A300000073000000 \
+  A30000007B000000 A300000074000000 A300000078000000 A300000020000000 A300000076000000)"
+
+# 6. Each function's bit counts only in its own selector's word: F5 and F7
+# (selector 1, bits 4 and 6) fill rows 6 and 9; F1's bit in selector 1 and F9's
+# in selector 0 fill nothing.
+clean
+driver_answers Capabilities0=0x100 Capabilities1=0x1000050
+run_probe >/dev/null
+take_snapshot
+expect "$data\\ExtKb" Mapdata "$(printf '%s' \
+  A300000026000000 A300000028000000 A300000025000000 0000000000000000 A300000073000000 \
+  A30000007B000000 A300000074000000 0000000000000000 A300000020000000 A300000076000000)"
+bash "$standins" remove
 
 [ "$failures" -eq 0 ] && echo "first run: all checks passed"
 exit "$failures"

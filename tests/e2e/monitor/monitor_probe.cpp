@@ -16,6 +16,8 @@
 //                                         a bare message (no mapping made)
 //   monitor_probe send-short MESSAGE FILE mapping backed by an 8-byte file
 //   monitor_probe show                    prints the hook library's shared state
+//   monitor_probe open-device NAME        opens a device as the programs do and
+//                                         prints "opened" or "error N"
 //   monitor_probe time-start PROGRAM      starts the monitor and prints the time
 //                                         until its window exists (its hook is
 //                                         installed and the settings loaded by
@@ -145,6 +147,18 @@ int TimeStart(const char* program) {
   return 0;
 }
 
+int OpenDevice(const char* name) {
+  HANDLE device = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  if (device == INVALID_HANDLE_VALUE) {
+    std::printf("error %lu\n", GetLastError());
+    return 1;
+  }
+  CloseHandle(device);
+  std::printf("opened\n");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -179,6 +193,7 @@ int main(int argc, char** argv) {
     SendMessageA(Monitor(), Number(argv[2]), argc == 5 ? Number(argv[3]) : 0, argc == 5 ? Number(argv[4]) : 0);
     return 0;
   }
+  if (command == "open-device" && argc == 3) return OpenDevice(argv[2]);
   if (command == "time-start" && argc == 3) return TimeStart(argv[2]);
   if (command == "send-short" && argc == 4) return SendShort(Number(argv[2]), argv[3]);
   return 2;
