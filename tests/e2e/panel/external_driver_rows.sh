@@ -66,8 +66,9 @@ choose $lumara_second $f7
 screenshot external-driver-lumara
 probe click Tavelkit 1107
 probe click Tavelkit 1000
+rows_3_and_9_are() { [ "$(rows_3_and_9)" = "$1" ]; }
 check "Apply writes Right Ctrl + F1 for row 3 and Right Ctrl + F7 for Lumara" \
-  eventually test "$(rows_3_and_9)" = "A300000070000000A300000076000000"
+  eventually rows_3_and_9_are A300000070000000A300000076000000
 
 sleep 0.5  # the monitor takes the record 250 ms after the hand-over
 driver_answers Capabilities1=0x40
