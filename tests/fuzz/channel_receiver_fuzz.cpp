@@ -36,8 +36,9 @@ struct Monitor {
   FakeCdDrives drives{log};
   EjectWorker eject{processes, drives};
   FakeCharacters characters{log};
+  FakePlatformEvents events{log};
   ActionPlatform actions{hotkeys, driver, power, services, eject, windows, timers, processes, characters};
-  MonitorWindow window{{hook, keyboards, mappings, windows, timers, processes, actions}};
+  MonitorWindow window{{hook, keyboards, mappings, windows, timers, processes, actions, events}};
 };
 
 constexpr WindowHandle kSelf = 500;

@@ -30,8 +30,9 @@ class MonitorWindowTest : public ::testing::Test {
   FakeCdDrives drives{log};
   EjectWorker eject{processes, drives};
   FakeCharacters characters{log};
+  FakePlatformEvents events{log};
   ActionPlatform actions{hotkeys, driver, power, services, eject, windows, timers, processes, characters};
-  MonitorWindow window{{hook, keyboards, mappings, windows, timers, processes, actions}};
+  MonitorWindow window{{hook, keyboards, mappings, windows, timers, processes, actions, events}};
 
   void Message(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
     window.HandleMessage(kSelf, message, wParam, lParam);
@@ -59,7 +60,8 @@ TEST_F(MonitorWindowTest, CreateInstallsTheHookThenLoadsEverySettingThenScans) {
   EXPECT_EQ(log, (CallLog{"InstallKeyboardHook(500)", "LoadVrKbStatus", "LoadExtKbSettings", "LoadVrKbMap",
                           "LoadExtKbMap", "LoadKeySensStatus", "LoadKeySensMap", "LoadSymbStatus",
                           "LoadSymbMap", "GetSymbMap", "LoadVrKbBrwStatus", "LoadVrKbBrwMap",
-                          "GetVrKbBrwMap", "GetKeySensMap", "GetKeySensStatus", "DetectUsbKeyboards"}));
+                          "GetVrKbBrwMap", "GetKeySensMap", "GetKeySensStatus", "DetectUsbKeyboards",
+                          "WatchSession(500)", "WatchRawKeyboard(500)"}));
   EXPECT_EQ(window.Cache().symbMap.entries[0].characterChoice, 3u);
 }
 
