@@ -16,6 +16,15 @@
 //                                         a bare message (no mapping made)
 //   monitor_probe send-short MESSAGE FILE mapping backed by an 8-byte file
 //   monitor_probe show                    prints the hook library's shared state
+//   monitor_probe key-test-hold [STATUS]  plays a configuration program in a key
+//                                         test: sets KeySensAsgnsStatus to 2 through
+//                                         ordinal 30, prints its process id and waits
+//                                         to be killed (with STATUS: puts that back
+//                                         after a second and ends, as a test that ends)
+//   monitor_probe set-keysens STATUS      SetKeySensStatus(STATUS)
+//   monitor_probe terminate PID           TerminateProcess on a Windows process id
+//   monitor_probe held                    prints every key GetAsyncKeyState reports
+//                                         held (hexadecimal), or "none"
 //   monitor_probe time-start PROGRAM      starts the monitor and prints the time
 //                                         until its window exists (its hook is
 //                                         installed and the settings loaded by
@@ -145,6 +154,35 @@ int TimeStart(const char* program) {
   return 0;
 }
 
+int KeyTestHold(int argc, char** argv) {
+  SetKeySensStatus(2);
+  std::printf("pid %lu\n", GetCurrentProcessId());
+  std::fflush(stdout);
+  if (argc < 3) Sleep(INFINITE);
+  Sleep(1000);
+  SetKeySensStatus(Number(argv[2]));
+  return 0;
+}
+
+int Terminate(uint32_t processId) {
+  HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, processId);
+  if (process == nullptr) return 1;
+  const BOOL ended = TerminateProcess(process, 9);
+  CloseHandle(process);
+  return ended ? 0 : 1;
+}
+
+void PrintHeldKeys() {
+  bool any = false;
+  for (int key = 1; key < 256; ++key) {
+    if (GetAsyncKeyState(key) & 0x8000) {
+      std::printf("%s%02X", any ? " " : "", key);
+      any = true;
+    }
+  }
+  std::printf("%s\n", any ? "" : "none");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -180,6 +218,13 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "time-start" && argc == 3) return TimeStart(argv[2]);
+  if (command == "key-test-hold") return KeyTestHold(argc, argv);
+  if (command == "set-keysens" && argc == 3) return SetKeySensStatus(Number(argv[2])) == 0 ? 0 : 1;
+  if (command == "terminate" && argc == 3) return Terminate(Number(argv[2]));
+  if (command == "held") {
+    PrintHeldKeys();
+    return 0;
+  }
   if (command == "send-short" && argc == 4) return SendShort(Number(argv[2]), argv[3]);
   return 2;
 }
