@@ -67,7 +67,8 @@ void Win32ApplyEffects::WriteKeySens(const PanelSettings& s) {
 }
 
 void Win32ApplyEffects::HandKeySensToHook(const PanelSettings& s) {
-  HMODULE library = LoadLibraryW(BesideProgram(L"Tavelhook.dll").c_str());
+  const std::wstring path = BesideProgram(L"Tavelhook.dll");
+  HMODULE library = path.empty() ? nullptr : LoadLibraryW(path.c_str());
   if (!library) return;
   if (auto setMap = Ordinal<SetKeySensMapFn>(library, kSetKeySensMap)) setMap(&s.keySensMap);
   if (auto setStatus = Ordinal<SetKeySensStatusFn>(library, kSetKeySensStatus)) {

@@ -35,6 +35,7 @@ bool Win32MonitorControl::RunValueExists() { return HasStartupEntry(registry_, k
 // current folder must never be the one that runs.
 void Win32MonitorControl::LaunchMonitor(bool stop) {
   const std::wstring program = BesideProgram(L"Tavelmon.exe");
+  if (program.empty()) return;
   std::wstring commandLine = L"\"" + program + L"\"";
   if (stop) commandLine += L" /x";
   STARTUPINFOW startup{};
