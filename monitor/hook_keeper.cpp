@@ -26,22 +26,30 @@ void HookKeeper::OnPowerBroadcast(uintptr_t event) {
   }
 }
 
+// A key event opens a span, unless one is open; the timer closes it.
 void HookKeeper::OnRawInput(intptr_t rawInput) {
   if (self_ == 0 || !events_.IsKeyboardEvent(rawInput)) return;
+  ++rawEvents_;
+  if (checking_) return;
+  checking_ = true;
+  timers_.Arm(IDT_CHECK_HOOK, kCheckSpanMs);
+}
+
+void HookKeeper::OnCheckTimer() {
+  timers_.Kill(IDT_CHECK_HOOK);
+  checking_ = false;
   const uint32_t calls = hook_.HookCalls();
-  if (calls != hookCallsSeen_) {
-    hookCallsSeen_ = calls;
-    missed_ = 0;
-  } else if (++missed_ >= kMissedEventsForReinstall) {
-    Reinstall("the hook missed key events");
-  }
+  const bool hookSilent = calls == hookCallsSeen_;
+  const uint32_t missed = rawEvents_;
+  hookCallsSeen_ = calls;
+  rawEvents_ = 0;
+  if (hookSilent && missed >= kMissedEventsForReinstall) Reinstall("the hook missed key events");
 }
 
 void HookKeeper::Reinstall(const char* why) {
   hook_.RemoveKeyboardHook();
   hook_.InstallKeyboardHook(self_);
   hookCallsSeen_ = hook_.HookCalls();
-  missed_ = 0;
   processes_.DebugOutput((std::string("Tavelmon: keyboard hook installed again: ") + why + "\n").c_str());
 }
 

@@ -32,6 +32,7 @@ inline constexpr uint32_t IDT_APPLY_EXTKB_SETTINGS = 1002;
 inline constexpr uint32_t IDT_APPLY_SYMB_SETTINGS = 1003;
 inline constexpr uint32_t IDT_RESCAN_AND_CLOSE_MIXER = 2001;
 inline constexpr uint32_t IDT_RESCAN_DEVICES = 2002;
+inline constexpr uint32_t IDT_CHECK_HOOK = 2003;
 
 inline constexpr uint32_t kApplySettingsDelayMs = 250;
 inline constexpr uint32_t kDeviceSettleDelayMs = 4000;

@@ -78,6 +78,7 @@ void MonitorWindow::OnTimer(uint32_t id) {
     case IDT_RESCAN_DEVICES:
       parts_.timers.Kill(id);
       return parts_.keyboards.DetectUsbKeyboards();
+    case IDT_CHECK_HOOK: return hookKeeper_.OnCheckTimer();
     default: return;
   }
 }

@@ -36,7 +36,7 @@ class MonitorWindow {
  public:
   explicit MonitorWindow(MonitorWindowParts parts)
       : parts_(parts),
-        hookKeeper_(parts.hook, parts.events, parts.processes),
+        hookKeeper_(parts.hook, parts.events, parts.processes, parts.timers),
         keyTests_(parts.hook, parts.processes) {}
 
   // Every message of the window goes through here; the caller passes it on to

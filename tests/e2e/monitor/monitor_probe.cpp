@@ -23,6 +23,8 @@
 //                                         after a second and ends, as a test that ends)
 //   monitor_probe set-keysens STATUS      SetKeySensStatus(STATUS)
 //   monitor_probe terminate PID           TerminateProcess on a Windows process id
+//   monitor_probe usage                   the monitor process's private bytes and
+//                                         handle count: "private N handles M"
 //   monitor_probe held                    prints every key GetAsyncKeyState reports
 //                                         held (hexadecimal), or "none"
 //   monitor_probe time-start PROGRAM      starts the monitor and prints the time
@@ -172,6 +174,56 @@ int Terminate(uint32_t processId) {
   return ended ? 0 : 1;
 }
 
+// From the system's process list: Wine answers the memory counters of
+// another process only there.
+int PrintUsage() {
+  struct ProcessEntry {  // the start of SYSTEM_PROCESS_INFORMATION
+    ULONG nextEntryOffset;
+    ULONG threads;
+    BYTE reserved1[48];
+    struct {
+      USHORT length;
+      USHORT maximumLength;
+      PWSTR buffer;
+    } imageName;
+    LONG basePriority;
+    HANDLE processId;
+    HANDLE parentProcessId;
+    ULONG handleCount;
+    ULONG sessionId;
+    ULONG_PTR pageDirectoryBase;
+    SIZE_T peakVirtualSize;
+    SIZE_T virtualSize;
+    ULONG pageFaultCount;
+    SIZE_T peakWorkingSetSize;
+    SIZE_T workingSetSize;
+    SIZE_T quotaPeakPagedPoolUsage;
+    SIZE_T quotaPagedPoolUsage;
+    SIZE_T quotaPeakNonPagedPoolUsage;
+    SIZE_T quotaNonPagedPoolUsage;
+    SIZE_T pagefileUsage;
+  };
+  using QueryFn = LONG(NTAPI*)(int, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  DWORD monitorId = 0;
+  GetWindowThreadProcessId(Monitor(), &monitorId);
+  if (query == nullptr || monitorId == 0) return 1;
+  std::string buffer(1 << 20, '\0');
+  constexpr int kSystemProcessInformation = 5;
+  if (query(kSystemProcessInformation, buffer.data(), static_cast<ULONG>(buffer.size()), nullptr) < 0) return 1;
+  for (size_t offset = 0;;) {
+    const auto* entry = reinterpret_cast<const ProcessEntry*>(buffer.data() + offset);
+    if (reinterpret_cast<uintptr_t>(entry->processId) == monitorId) {
+      std::printf("private %llu handles %lu\n", static_cast<unsigned long long>(entry->pagefileUsage),
+                  entry->handleCount);
+      return 0;
+    }
+    if (entry->nextEntryOffset == 0) return 1;
+    offset += entry->nextEntryOffset;
+  }
+}
+
 void PrintHeldKeys() {
   bool any = false;
   for (int key = 1; key < 256; ++key) {
@@ -221,6 +273,7 @@ int main(int argc, char** argv) {
   if (command == "key-test-hold") return KeyTestHold(argc, argv);
   if (command == "set-keysens" && argc == 3) return SetKeySensStatus(Number(argv[2])) == 0 ? 0 : 1;
   if (command == "terminate" && argc == 3) return Terminate(Number(argv[2]));
+  if (command == "usage") return PrintUsage();
   if (command == "held") {
     PrintHeldKeys();
     return 0;

@@ -31,7 +31,15 @@ class HookKeeperTest : public ::testing::Test {
   FakeHookLibrary hook{log};
   FakePlatformEvents events{log};
   FakeProcesses processes{log};
-  HookKeeper keeper{hook, events, processes};
+  FakeTimers timers{log};
+  HookKeeper keeper{hook, events, processes, timers};
+
+  void Wait(uint64_t ms) {
+    timers.Advance(ms, [&](uint32_t id) {
+      if (id == IDT_CHECK_HOOK) keeper.OnCheckTimer();
+    });
+  }
+  size_t HookChecks() const { return std::count(log.begin(), log.end(), "SetTimer(2003,1000)"); }
 };
 
 TEST_F(HookKeeperTest, LockUnlockAndResumeInstallTheHookAgain) {
@@ -66,30 +74,40 @@ TEST_F(HookKeeperTest, LockUnlockAndResumeInstallTheHookAgain) {
   }
 }
 
-TEST_F(HookKeeperTest, KeyEventsTheHookDidNotSeeInstallItAgain) {
-  // A live hook: each raw key event is matched by a hook call, in either order.
-  for (int i = 0; i < 10; ++i) {
-    keeper.OnRawInput(kKeyEvent);
-    ++hook.hookCalls;
-  }
-  for (int i = 0; i < 10; ++i) {
-    ++hook.hookCalls;
-    keeper.OnRawInput(kKeyEvent);
-  }
+TEST_F(HookKeeperTest, AHookThatIsCalledLateIsNotTakenForGone) {
+  // A burst: raw input runs ten events ahead, the hook catches up later.
+  for (int i = 0; i < 10; ++i) keeper.OnRawInput(kKeyEvent);
+  Wait(500);
+  hook.hookCalls += 10;
+  Wait(600);
+  // The hook saw everything before raw input did.
+  hook.hookCalls += 10;
+  for (int i = 0; i < 10; ++i) keeper.OnRawInput(kKeyEvent);
+  Wait(1100);
   EXPECT_EQ(Reinstalls(), 0u);
+  EXPECT_EQ(HookChecks(), 2u) << "one check per span, not per event";
+}
+
+TEST_F(HookKeeperTest, KeyEventsTheHookDidNotSeeInstallItAgain) {
+  keeper.OnRawInput(kMouseEvent);
+  Wait(2000);
+  EXPECT_EQ(HookChecks(), 0u) << "only key events count";
   // The system removed the hook: raw input goes on, the hook is not called.
   for (uint32_t i = 1; i < HookKeeper::kMissedEventsForReinstall; ++i) keeper.OnRawInput(kKeyEvent);
-  EXPECT_EQ(Reinstalls(), 0u) << "a live hook may trail by an event";
-  keeper.OnRawInput(kMouseEvent);
-  EXPECT_EQ(Reinstalls(), 0u) << "only key events count";
-  keeper.OnRawInput(kKeyEvent);
+  Wait(1100);
+  EXPECT_EQ(Reinstalls(), 0u) << "fewer events than that may be a hook called before the span";
+  for (uint32_t i = 0; i < HookKeeper::kMissedEventsForReinstall; ++i) keeper.OnRawInput(kKeyEvent);
+  Wait(999);
+  EXPECT_EQ(Reinstalls(), 0u) << "not before the span ends";
+  Wait(1);
   EXPECT_EQ(Reinstalls(), 1u);
   EXPECT_EQ(log.back(), "Debug:Tavelmon: keyboard hook installed again: the hook missed key events\n");
-  // Installed again, it is counted afresh.
-  keeper.OnRawInput(kKeyEvent);
-  ++hook.hookCalls;
-  keeper.OnRawInput(kKeyEvent);
-  ++hook.hookCalls;
+  // Installed again, it is called again.
+  for (int i = 0; i < 8; ++i) {
+    keeper.OnRawInput(kKeyEvent);
+    ++hook.hookCalls;
+  }
+  Wait(1100);
   EXPECT_EQ(Reinstalls(), 1u);
 }
 
@@ -98,7 +116,8 @@ TEST(HookKeeperBeforeWatchTest, RawInputBeforeTheWindowExistsDoesNothing) {
   FakeHookLibrary hook{log};
   FakePlatformEvents events{log};
   FakeProcesses processes{log};
-  HookKeeper keeper{hook, events, processes};
+  FakeTimers timers{log};
+  HookKeeper keeper{hook, events, processes, timers};
   for (int i = 0; i < 10; ++i) keeper.OnRawInput(kKeyEvent);
   EXPECT_TRUE(log.empty());
 }
