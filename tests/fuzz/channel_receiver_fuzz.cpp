@@ -10,41 +10,18 @@
 #include "monitor/channel_records.h"
 #include "monitor/monitor_messages.h"
 #include "monitor/monitor_window.h"
-#include "tests/unit/monitor/fake_hook_library.h"
-#include "tests/unit/monitor/monitor_fakes.h"
+#include "tests/fuzz/fuzz_failure.h"
+#include "tests/unit/monitor/fake_monitor.h"
 
 namespace tavel::testing {
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "channel invariant broken: %s\n", what);
-  std::abort();
-}
-
-struct Monitor {
-  CallLog log;
-  FakeHookLibrary hook{log};
-  FakeKeyboardScan keyboards{log};
-  FakeMappings mappings{log};
-  FakeWindows windows{log};
-  FakeTimers timers{log};
-  FakeProcesses processes{log};
-  FakeHotkeyLoader hotkeys{log};
-  FakeDriver driver{log};
-  FakePower power{log};
-  FakeServices services{log};
-  FakeCdDrives drives{log};
-  EjectWorker eject{processes, drives};
-  FakeCharacters characters{log};
-  FakePlatformEvents events{log};
-  ActionPlatform actions{hotkeys, driver, power, services, eject, windows, timers, processes, characters};
-  MonitorWindow window{{hook, keyboards, mappings, windows, timers, processes, actions, events}};
-};
+[[noreturn]] void Fail(const char* what) { FuzzFailure("channel", what); }
 
 constexpr WindowHandle kSelf = 500;
 
 void Run(FuzzedDataProvider& data) {
-  Monitor m;
+  FakeMonitor m;
   m.window.HandleMessage(kSelf, WM_CREATE_MESSAGE, 0, 0);
   while (data.remaining_bytes() > 0) {
     const size_t size = data.ConsumeIntegralInRange<size_t>(0, 160);

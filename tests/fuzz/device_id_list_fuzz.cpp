@@ -13,14 +13,12 @@
 
 #include "common/device_detection.h"
 #include "common/device_id_list.h"
+#include "tests/fuzz/fuzz_failure.h"
 
 namespace tavel {
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "device list invariant broken: %s\n", what);
-  std::abort();
-}
+[[noreturn]] void Fail(const char* what) { FuzzFailure("device list", what); }
 
 class FuzzedDeviceTree : public DeviceTree {
  public:

@@ -15,6 +15,7 @@
 #include "hook/hook_procedure.h"
 #include "hook/shared_hook_state.h"
 #include "tests/fakes/fake_key_input.h"
+#include "tests/fuzz/fuzz_failure.h"
 
 namespace tavel {
 namespace {
@@ -47,10 +48,7 @@ class BoundedInput : public FakeKeyInput {
     FakeKeyInput::InjectKey(vk, scan, flags, extraInfo);
     --depth_;
   }
-  [[noreturn]] static void Fail(const char* what) {
-    std::fprintf(stderr, "hook engine invariant broken: %s\n", what);
-    std::abort();
-  }
+  [[noreturn]] static void Fail(const char* what) { FuzzFailure("hook engine", what); }
 
  private:
   int depth_ = 0;

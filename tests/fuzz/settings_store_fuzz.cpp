@@ -16,14 +16,12 @@
 #include "common/settings_store.h"
 #include "hook/exports.h"
 #include "tests/fakes/fake_registry.h"
+#include "tests/fuzz/fuzz_failure.h"
 
 namespace tavel {
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "settings store invariant broken: %s\n", what);
-  std::abort();
-}
+[[noreturn]] void Fail(const char* what) { FuzzFailure("settings store", what); }
 
 struct NoWow64 : SystemInfo {
   uint32_t SystemDefaultLcid() override { return 1033; }

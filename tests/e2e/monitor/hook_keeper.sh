@@ -26,12 +26,7 @@ eventually monitor_runs || { fail "monitor did not start"; finish; }
 probe send-vrkb 1 0xA5 0x5B
 sleep 0.5
 
-"$WINE" "$bin/key_target.exe" >"$output" 2>/dev/null &
-target=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$target" --name "Tavel key target" | head -n 1)
-check "the test window appeared" test -n "$window"
-xdotool windowfocus --sync "$window"
-sleep 0.5
+check "the test window appeared" open_target key_target "Tavel key target" "$output"
 
 tap_right_alt                                   # before: the Windows key
 marker
@@ -49,8 +44,7 @@ sleep 0.3
 tap_right_alt; tap_right_alt; tap_right_alt     # raw input sees these, the hook does not
 marker
 tap_right_alt                                   # after: the Windows key again
-xdotool key Escape
-timeout 20 tail --pid="$target" -f /dev/null || kill "$target" 2>/dev/null
+close_target
 seen=$(tr -d '\r' <"$output" | grep '^key' | awk '{ print $2 "/" $3 }' | tr '\n' ' ')
 echo "seen: $seen"
 echo "held with right Alt down, before and after the lock: $held_before | $held_after"

@@ -25,6 +25,7 @@
 //   monitor_probe terminate PID           TerminateProcess on a Windows process id
 //   monitor_probe usage                   the monitor process's private bytes and
 //                                         handle count: "private N handles M"
+//   monitor_probe activate TITLE          brings the top-level window TITLE to the front
 //   monitor_probe held                    prints every key GetAsyncKeyState reports
 //                                         held (hexadecimal), or "none"
 //   monitor_probe time-start PROGRAM      starts the monitor and prints the time
@@ -274,6 +275,10 @@ int main(int argc, char** argv) {
   if (command == "set-keysens" && argc == 3) return SetKeySensStatus(Number(argv[2])) == 0 ? 0 : 1;
   if (command == "terminate" && argc == 3) return Terminate(Number(argv[2]));
   if (command == "usage") return PrintUsage();
+  if (command == "activate" && argc == 3) {
+    HWND window = FindWindowA(nullptr, argv[2]);
+    return window && SetForegroundWindow(window) ? 0 : 1;
+  }
   if (command == "held") {
     PrintHeldKeys();
     return 0;

@@ -2,10 +2,16 @@
 # Load: the real Tavelmon.exe under a stream of key events typed on the X
 # display (letters; right Shift+1 typing the euro sign; right Alt as the
 # Windows key, alone and with Up; right Ctrl+Up as an external-keyboard
-# function) while the real configuration program switches the notebook
-# assignments on and off and applies every few hundred ms. Afterwards no key
-# is held, every euro sign typed arrived (and no '!' in its place), the
+# function) while settings change under the keys: the configuration
+# program's records are sent on the settings channel every 300 ms, switching
+# the notebook assignments on and off, and the real configuration program
+# switches them and applies every few rounds of keys. Afterwards no key is
+# held, every euro sign typed arrived (and no '!' in its place), the
 # monitor's memory and handle count are flat, and nothing crashed.
+# Apply ends by giving its Close button the focus, which brings the
+# configuration program to the front, where a character typed at that
+# moment would go (as on Windows): the typing waits for Apply to end and
+# brings its window back to the front.
 #   soak.sh BIN [EVENTS]     EVENTS key events (down and up each count), 3000 by default
 # Key codes of Xvfb's default map: 62 right Shift, 10 digit 1, 108 right
 # Alt, 111 Up, 105 right Ctrl, 9 Escape.
@@ -38,11 +44,7 @@ panel=$!
 eventually panel_probe visible Tavelkit >/dev/null || fail "the configuration program did not open"
 
 output=$(mktemp)
-"$WINE" "$bin/soak_target.exe" >"$output" 2>/dev/null &
-target=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$target" --name "Tavel soak target" | head -n 1)
-xdotool windowfocus --sync "$window"
-sleep 0.5
+open_target soak_target "Tavel soak target" "$output" || fail "the window to type into did not appear"
 
 xdotool key --delay 5 "${round[@]}"  # warm-up, before the first measurement
 sleep 1
@@ -60,42 +62,47 @@ check "an Apply from the configuration program reaches the hook" test "$status_t
 
 applying=$(mktemp)
 (
-  applies=0
+  sends=0
   while [ -e "$applying" ]; do
-    # Notebook assignments on/off, Apply. Quiet clicks: a real click would
-    # take the focus from the window being typed into.
-    panel_probe quiet-click Tavelkit 1106 >/dev/null
-    panel_probe quiet-click Tavelkit 1000 >/dev/null
-    applies=$((applies + 1))
-    echo "$applies" >"$applying.count"
+    probe send-vrkb $((sends % 2)) 0xA5 0x5B
+    sends=$((sends + 1))
+    echo "$sends" >"$applying.count"
     sleep 0.3
   done
 ) &
-applier=$!
+sender=$!
 
+apply_done() { ! panel_probe enabled 1000; }
+panel_applies=0
 start=$(date +%s)
-for _ in $(seq "$rounds"); do
+for n in $(seq "$rounds"); do
   xdotool key --delay 2 "${round[@]}"
+  if [ $((n % 4)) = 0 ]; then
+    panel_probe quiet-click Tavelkit 1106 >/dev/null
+    panel_probe quiet-click Tavelkit 1000 >/dev/null
+    eventually apply_done
+    probe activate "Tavel soak target"
+    panel_applies=$((panel_applies + 1))
+  fi
 done
 rm -f "$applying"
-wait "$applier"
+wait "$sender"
 typed_seconds=$(($(date +%s) - start))
-applies=$(cat "$applying.count" 2>/dev/null || echo 0)
+sends=$(cat "$applying.count" 2>/dev/null || echo 0)
 rm -f "$applying.count"
 sleep 2  # the last keys and applies settle
 after=$(usage)
 rss_after=$(rss_kb)
 held=$(probe held)
 
-xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key Escape
-timeout 30 tail --pid="$target" -f /dev/null || kill "$target" 2>/dev/null
+xdotool windowfocus --sync "$TARGET_WINDOW" 2>/dev/null
+close_target
 chars=$(tr -d '\r' <"$output")
 rm -f "$output"
 
 total_rounds=$((rounds + 1))
 euros=$(count_of 20AC)
-echo "soak: $((rounds * per_round)) key events in ${typed_seconds} s, $applies applies"
+echo "soak: $((rounds * per_round)) key events in ${typed_seconds} s, $sends records sent, $panel_applies applies of the configuration program"
 echo "monitor before: $before, RSS ${rss_before} kB; after: $after, RSS ${rss_after} kB"
 echo "held afterwards: $held"
 echo "hook installed again: $(grep -c 'keyboard hook installed again' "$debug") times"
@@ -105,7 +112,7 @@ private_after=$(awk '{ print $2 }' <<<"$after")
 handles_before=$(awk '{ print $4 }' <<<"$before")
 handles_after=$(awk '{ print $4 }' <<<"$after")
 
-check "the configuration program applied every few hundred ms" test "$applies" -ge $((typed_seconds * 3 / 2))
+check "settings changed every few hundred ms" test $((sends + panel_applies)) -ge $((typed_seconds * 2))
 check "no key is held afterwards" test "$held" = none
 check "every euro sign typed arrived" test "${euros:-0}" = $((total_rounds * euros_per_round))
 check "... and no '!' in place of one" test -z "$(count_of 0021)"

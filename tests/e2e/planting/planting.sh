@@ -84,17 +84,12 @@ volume_mixer() { probe send 0x8001 0 21; sleep 0.5; }
 utility_manager() {  # right Alt as the Windows key, + U: Windows+U
   probe send-vrkb 1 0xA5 0x5B
   sleep 0.5
-  local output target window
+  local output
   output=$(mktemp)
-  "$WINE" "$bin/key_target.exe" >"$output" 2>/dev/null &
-  target=$!
-  window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$target" --name "Tavel key target" | head -n 1)
-  xdotool windowfocus --sync "$window"
-  sleep 0.5
+  open_target key_target "Tavel key target" "$output"
   xdotool keydown 108; sleep 0.1; xdotool key 30; sleep 0.1; xdotool keyup 108
   sleep 2  # the release waits 1.2 s for the utility manager
-  xdotool key Escape
-  timeout 20 tail --pid="$target" -f /dev/null || kill "$target" 2>/dev/null
+  close_target
   check "Windows+U came from the emulated Windows key" grep -q '^key 5B' "$output"
   rm -f "$output"
   probe send-vrkb 0 0 0
