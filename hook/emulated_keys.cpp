@@ -25,8 +25,11 @@ bool IsCtrl(Vk key) { return key == vk::LControl || key == vk::RControl; }
 bool IsAlt(Vk key) { return key == vk::LMenu || key == vk::RMenu; }
 bool IsShift(Vk key) { return key == vk::LShift || key == vk::RShift; }
 
+// An entry without an emulated key (a record the configuration program
+// never writes) has nothing to inject: it is as inert as one naming itself.
 bool Applies(KeyRemap entry, const KeyEvent& ev) {
-  return ev.vkCode == entry.physicalKey && entry.physicalKey != entry.emulatedKey && !IsInjected(ev);
+  return ev.vkCode == entry.physicalKey && entry.physicalKey != entry.emulatedKey &&
+         entry.emulatedKey != vk::None && !IsInjected(ev);
 }
 
 }  // namespace

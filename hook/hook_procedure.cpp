@@ -56,7 +56,8 @@ bool KeyboardHookEngine::Process(KeyEvent& ev) {
 // released now, so nothing stays down.
 void KeyboardHookEngine::LetGoOf(Vk physicalKey, const KeyEvent& release) {
   if (physicalKey >= emulatedFor_.size()) return;
-  if (const uint8_t emulated = std::exchange(emulatedFor_[physicalKey], 0); injectedDown_[emulated]) {
+  const uint8_t emulated = std::exchange(emulatedFor_[physicalKey], 0);
+  if (emulated != 0 && injectedDown_[emulated]) {
     Release(emulated, release);
   }
   SetSynthModifierDown(state_.synthModifiers, physicalKey, false);

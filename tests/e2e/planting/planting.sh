@@ -34,6 +34,7 @@ restore() {
   done
 }
 trap restore EXIT
+trap "exit 143" INT TERM  # the EXIT trap then puts the hidden files back
 
 rm -rf "$planted" "$marks"
 mkdir -p "$planted/cwd" "$planted/path" "$planted/elsewhere" "$planted/control" "$planted/empty"
