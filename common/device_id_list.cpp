@@ -8,10 +8,11 @@ namespace tavel {
 namespace {
 
 // The list length the buffers may have: room for the terminating zero, and
-// a UTF-16 byte count that fits 32 bits like the API's own lengths. A size
-// beyond that is no real list and is refused instead of being allocated.
+// no more than any real device tree needs (a few hundred thousand
+// characters even with thousands of devices). A larger answer is no real
+// list and is refused instead of being allocated and zeroed.
 bool BufferLength(uint32_t listLength, uint32_t& bufferLength) {
-  constexpr uint32_t kMaxCharacters = UINT32_MAX / sizeof(char16_t);
+  constexpr uint32_t kMaxCharacters = 1u << 24;
   if (listLength >= kMaxCharacters) return false;
   bufferLength = listLength + 1;
   return true;

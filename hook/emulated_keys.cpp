@@ -25,18 +25,23 @@ bool IsCtrl(Vk key) { return key == vk::LControl || key == vk::RControl; }
 bool IsAlt(Vk key) { return key == vk::LMenu || key == vk::RMenu; }
 bool IsShift(Vk key) { return key == vk::LShift || key == vk::RShift; }
 
+// An entry without an emulated key (a record the configuration program
+// never writes) has nothing to inject: it is as inert as one naming itself.
 bool Applies(KeyRemap entry, const KeyEvent& ev) {
-  return ev.vkCode == entry.physicalKey && entry.physicalKey != entry.emulatedKey && !IsInjected(ev);
+  return ev.vkCode == entry.physicalKey && entry.physicalKey != entry.emulatedKey &&
+         entry.emulatedKey != vk::None && !IsInjected(ev);
 }
 
 }  // namespace
 
 void KeyboardHookEngine::Press(Vk key, const KeyEvent& ev) {
+  injectedDown_[static_cast<uint8_t>(key)] = true;
   input_.InjectKey(static_cast<uint8_t>(key), static_cast<uint8_t>(input_.ScanCodeOf(key)),
                    ev.flags | kPressFlags, ev.extraInfo);
 }
 
 void KeyboardHookEngine::Release(Vk key, const KeyEvent& ev) {
+  injectedDown_[static_cast<uint8_t>(key)] = false;
   input_.InjectKey(static_cast<uint8_t>(key), static_cast<uint8_t>(input_.ScanCodeOf(key)),
                    ev.flags | kReleaseFlags, ev.extraInfo);
 }
@@ -58,14 +63,23 @@ bool KeyboardHookEngine::EmulateKeys(const KeyEvent& ev) {
 
 bool KeyboardHookEngine::EmulateWindowsKey(const KeyEvent& ev, KeyRemap entry) {
   const Vk p = entry.physicalKey;
-  const Vk e = entry.emulatedKey;
   if (!IsKeyUp(ev)) {
     // Auto-repeat of the physical key yields nothing.
     if (SynthModifierDown(state_.synthModifiers, p)) return true;
-    Press(e, ev);
+    if (p < emulatedFor_.size()) {
+      // A key without a flag of its own repeats the emulated key; should the
+      // assignment have changed meanwhile, the old key is let go first.
+      const uint8_t before = std::exchange(emulatedFor_[p], static_cast<uint8_t>(entry.emulatedKey));
+      if (before != 0 && before != static_cast<uint8_t>(entry.emulatedKey)) Release(before, ev);
+    }
+    Press(entry.emulatedKey, ev);
     SetSynthModifierDown(state_.synthModifiers, p, true);
     return true;
   }
+  // The key pressed for it is the one to release, even if the assignment
+  // has changed since; it is released below or by the continuation.
+  const uint8_t pressed = p < emulatedFor_.size() ? std::exchange(emulatedFor_[p], 0) : 0;
+  const Vk e = pressed != 0 ? pressed : entry.emulatedKey;
   const KeyRecord previous = ring_.Previous();
   const bool previousReleased = IsKeyUpFlags(previous.flags);
   // The waits below happen on the hook's thread after the hook has returned:

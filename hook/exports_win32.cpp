@@ -1,6 +1,7 @@
 // Ordinals 13 to 42: the Load, Get and Set operations of each settings item
 // over this user's registry and the shared state.
 #include "hook/exports.h"
+#include "hook/monitor_notices.h"
 #include "hook/shared_state_mapping.h"
 #include "hook/tavelhook_api.h"
 #include "platform/win32/registry_win32.h"
@@ -12,6 +13,19 @@ namespace {
 Win32Registry g_registry;
 
 SharedHookState& State() { return TheSharedHookState(); }
+
+// A key test puts the hook aside until the program running it puts the
+// status back. Told who runs it, a monitor watches that program and puts the
+// status back itself should the program end first (killed, crashed). The
+// notice goes out before the status changes, so no moment is left in which
+// the status is 2 and nobody watches.
+void AnnounceKeyTest(uint32_t statusBefore) {
+  for (uint32_t window : State().monitorWindows) {
+    if (window == 0) continue;
+    PostMessageA(static_cast<HWND>(LongToHandle(static_cast<LONG>(window))), WM_KEY_TEST_STARTED,
+                 GetCurrentProcessId(), statusBefore);
+  }
+}
 
 DWORD* GetStatus(uint32_t shared, DWORD* out) {
   if (out) *out = shared;
@@ -56,6 +70,7 @@ LONG __stdcall LoadKeySensStatus() {
 }
 DWORD* __stdcall GetKeySensStatus(DWORD* out) { return GetStatus(State().keySensStatus, out); }
 LONG __stdcall SetKeySensStatus(DWORD value) {
+  if (value == kKeySensKeyTestRunning) AnnounceKeyTest(State().keySensStatus);
   return SetStatus(g_registry, status::kKeySens, State().keySensStatus, value);
 }
 

@@ -1,5 +1,7 @@
 #include "hook/hook_procedure.h"
 
+#include <utility>
+
 #include "hook/synth_modifier_table.h"
 
 namespace tavel {
@@ -18,6 +20,14 @@ constexpr uint32_t kInjectedKeyUpFlag = 0x02;  // KEYEVENTF_KEYUP
 
 bool IsBrowserKey(Vk key) { return key == vk::BrowserBack || key == vk::BrowserForward; }
 
+// The key a Korean right-hand key stands for when it is taken over.
+Vk KoreanEquivalent(const KeyEvent& ev) {
+  if (IsInjected(ev)) return ev.vkCode;
+  if (ev.vkCode == vk::KoreanHangul && ev.scanCode == kKoreanRightAltScan) return vk::RMenu;
+  if (ev.vkCode == vk::KoreanHanja && ev.scanCode == kKoreanRightCtrlScan) return vk::RControl;
+  return ev.vkCode;
+}
+
 bool IsKeyDownAfterTab(const KeyEvent& ev, KeyRecord previous) {
   return !IsInjected(ev) && !IsKeyUp(ev) && previous.vk == vk::Tab;
 }
@@ -27,7 +37,45 @@ bool IsKeyDownAfterTab(const KeyEvent& ev, KeyRecord previous) {
 KeyboardHookEngine::KeyboardHookEngine(SharedHookState& state, KeyInput& input)
     : state_(state), input_(input) {}
 
+// The rules may rewrite the event (Korean keys become right Alt and right
+// Ctrl), so the key it stands for is taken first.
 bool KeyboardHookEngine::Process(KeyEvent& ev) {
+  const Vk pressed = ev.vkCode;
+  const Vk adjusted = KoreanEquivalent(ev);
+  const bool swallow = ApplyRules(ev);
+  if (IsKeyUp(ev) && !IsInjected(ev)) {
+    LetGoOf(pressed, ev);
+    LetGoOf(adjusted, ev);
+  }
+  return swallow;
+}
+
+// A physical key comes up that the rules still count as held: they did not
+// handle its release (the assignment was switched off or changed while it
+// was held, or another rule took the release). Whatever stands in for it is
+// released now, so nothing stays down.
+void KeyboardHookEngine::LetGoOf(Vk physicalKey, const KeyEvent& release) {
+  if (physicalKey >= emulatedFor_.size()) return;
+  const uint8_t emulated = std::exchange(emulatedFor_[physicalKey], 0);
+  if (emulated != 0 && injectedDown_[emulated]) {
+    Release(emulated, release);
+  }
+  SetSynthModifierDown(state_.synthModifiers, physicalKey, false);
+}
+
+void KeyboardHookEngine::ReleaseInjectedKeys() {
+  const KeyEvent neutral{kWmKeyUp, 0, 0, 0, 0, 0};
+  for (uint32_t key = 0; key < injectedDown_.size(); ++key) {
+    if (injectedDown_[key]) Release(key, neutral);
+  }
+  emulatedFor_.fill(0);
+  for (SynthModifier& row : state_.synthModifiers.rows) row.down = 0;
+  state_.koreanRightAltDown = 0;
+  state_.koreanRightCtrlDown = 0;
+  altGrCtrlSwallowed_ = false;
+}
+
+bool KeyboardHookEngine::ApplyRules(KeyEvent& ev) {
   if (state_.keySensStatus == kKeySensOn && FilterPressDuration(ev)) return true;
   Record(ev);
   TrackKoreanKeys(ev);

@@ -3,6 +3,8 @@
 // notebook key act as the Windows or Application key by injecting events.
 #pragma once
 
+#include <array>
+#include <bitset>
 #include <cstdint>
 
 #include "common/records.h"
@@ -25,6 +27,12 @@ class KeyboardHookEngine {
   // Re-entrant: events injected from here come back through Process.
   bool Process(KeyEvent& ev);
 
+  // Lets go of everything the engine holds: every key it injected as
+  // pressed is injected as released, and no taken-over key stays marked as
+  // held. For when releases may have been lost: the session was locked (the
+  // secure desktop takes the keys) or the hook was out of the chain.
+  void ReleaseInjectedKeys();
+
   // Whether an assignment will take this event, so the press-duration filter
   // must leave it alone.
   bool KeyClaimedByAssignment(const KeyEvent& ev) const;
@@ -33,6 +41,8 @@ class KeyboardHookEngine {
   bool ModifierHeld(Vk firstKey) const;
 
  private:
+  bool ApplyRules(KeyEvent& ev);
+  void LetGoOf(Vk physicalKey, const KeyEvent& release);
   bool FilterPressDuration(KeyEvent& ev);
   void Record(const KeyEvent& ev);
   void TrackKoreanKeys(const KeyEvent& ev);
@@ -76,6 +86,12 @@ class KeyboardHookEngine {
   bool clearPreviousKey_ = false;
   uint32_t historyCountdown_ = 0;
   bool startCountdown_ = false;
+  // Keys injected as pressed and not yet released, and for each physical key
+  // acting as the Windows key the key pressed in its place. A release that
+  // the rules no longer handle (settings changed while the key was held, or
+  // an earlier rule took the release) still lets go of them.
+  std::bitset<256> injectedDown_;
+  std::array<uint8_t, 256> emulatedFor_{};
   // Set while the volume key injected for a notebook combination comes back,
   // so that a combination naming that same key cannot recurse without end.
   bool injectingVolumeKey_ = false;

@@ -4,6 +4,7 @@
 
 #include "hook/desktop_kind.h"
 #include "hook/hook_procedure.h"
+#include "hook/monitor_notices.h"
 #include "hook/shared_state_mapping.h"
 #include "hook/tavelhook_api.h"
 #include "platform/win32/key_input_win32.h"
@@ -13,6 +14,9 @@ namespace {
 
 HINSTANCE g_module = nullptr;
 HHOOK g_currentHook = nullptr;
+// Key events the hook procedure was called for in this process; read by the
+// monitor through the window property kHookCallsProperty.
+volatile uint32_t g_hookCalls = 0;
 
 // User handles are 32-bit significant on 64-bit Windows too, so the shared
 // state keeps them as 32-bit words whatever the bitness of the process.
@@ -49,7 +53,12 @@ void AdoptDesktopHook(HINSTANCE module) {
 using namespace tavel;
 
 HHOOK __stdcall InstallKeyboardHook(HWND monitorWindow) {
+  // Whatever the hook held may have lost its release while the hook was out
+  // of the chain (or its process ended): let go of it before starting anew.
+  Engine().ReleaseInjectedKeys();
   HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHookProc, g_module, 0);
+  SetPropA(monitorWindow, kHookCallsProperty,
+           reinterpret_cast<HANDLE>(const_cast<uint32_t*>(&g_hookCalls)));
   SharedHookState& state = TheSharedHookState();
   size_t slot = CurrentSlot();
   state.hooks[slot] = HandleWord(hook);
@@ -65,6 +74,7 @@ BOOL __stdcall RemoveKeyboardHook() {
 
 LRESULT __stdcall KeyboardHookProc(int code, WPARAM message, LPARAM event) {
   if (code != HC_ACTION) return CallNextHookEx(g_currentHook, code, message, event);
+  g_hookCalls = g_hookCalls + 1;
   auto& hook = *reinterpret_cast<KBDLLHOOKSTRUCT*>(event);
   KeyEvent ev = EventOf(message, hook);
   bool swallow = Engine().Process(ev);

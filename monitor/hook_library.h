@@ -15,6 +15,9 @@ class HookLibrary {
   virtual ~HookLibrary() = default;
   virtual bool InstallKeyboardHook(WindowHandle monitorWindow) = 0;
   virtual void RemoveKeyboardHook() = 0;
+  // How many key events the hook procedure has been called for in this
+  // process since the hook was first installed.
+  virtual uint32_t HookCalls() = 0;
 
   virtual void LoadVrKbStatus() = 0;
   virtual void LoadExtKbSettings() = 0;

@@ -21,6 +21,7 @@
 #include "platform/win32/file_mapping_win32.h"
 #include "platform/win32/library_loader_win32.h"
 #include "platform/win32/mci_win32.h"
+#include "platform/win32/platform_events_win32.h"
 #include "platform/win32/power_win32.h"
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -53,6 +54,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Win32WindowTimers timers;
   Win32Power power(loader);
   Win32CharacterInput characters;
+  Win32PlatformEvents events(loader);
   TavelhookLibrary hook;
   UsbKeyboardScan keyboards(deviceTree, hook);
   HotkeyLibraryBinding hotkeys(registry, system, loader);
@@ -63,7 +65,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   static Win32CdDrives cdDrives;
   static EjectWorker eject(processes, cdDrives);
   ActionPlatform actions{hotkeys, driver, power, services, eject, windows, timers, processes, characters};
-  MonitorWindow window({hook, keyboards, mappings, windows, timers, processes, actions});
+  MonitorWindow window({hook, keyboards, mappings, windows, timers, processes, actions, events});
 
   RunMonitorWindow(instance, window, timers);
   return 0;

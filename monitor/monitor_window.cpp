@@ -1,5 +1,6 @@
 #include "monitor/monitor_window.h"
 
+#include "hook/monitor_notices.h"
 #include "monitor/channel_records.h"
 #include "monitor/monitor_messages.h"
 #include "monitor/volume_mixer.h"
@@ -26,6 +27,12 @@ void MonitorWindow::HandleMessage(WindowHandle self, uint32_t message, uintptr_t
       return OnChannelMessage<ExtKbChannelRecord>(IDT_APPLY_EXTKB_SETTINGS);
     case WM_SYMB_SETTINGS_CHANGED:
       return OnChannelMessage<SymbChannelRecord>(IDT_APPLY_SYMB_SETTINGS);
+    case WM_WTSSESSION_CHANGE_MESSAGE: return hookKeeper_.OnSessionChange(wParam);
+    case WM_POWERBROADCAST_MESSAGE: return hookKeeper_.OnPowerBroadcast(wParam);
+    case WM_INPUT_MESSAGE: return hookKeeper_.OnRawInput(lParam);
+    case WM_KEY_TEST_STARTED:
+      return keyTests_.OnStarted(self, static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
+    case WM_KEY_TEST_PROGRAM_ENDED: return keyTests_.OnProgramEnded(static_cast<uint32_t>(wParam));
     default: return;
   }
 }
@@ -56,6 +63,7 @@ void MonitorWindow::OnCreate(WindowHandle self) {
     cache_.keySensAsgnsStatus = kKeySensOn;
   }
   parts_.keyboards.DetectUsbKeyboards();
+  hookKeeper_.Watch(self);
 }
 
 void MonitorWindow::OnTimer(uint32_t id) {
@@ -70,6 +78,7 @@ void MonitorWindow::OnTimer(uint32_t id) {
     case IDT_RESCAN_DEVICES:
       parts_.timers.Kill(id);
       return parts_.keyboards.DetectUsbKeyboards();
+    case IDT_CHECK_HOOK: return hookKeeper_.OnCheckTimer();
     default: return;
   }
 }

@@ -6,10 +6,13 @@
 
 #include "monitor/actions.h"
 #include "monitor/channel_records.h"
+#include "monitor/hook_keeper.h"
 #include "monitor/hook_library.h"
+#include "monitor/key_test_watch.h"
 #include "monitor/keyboard_scan.h"
 #include "monitor/settings_cache.h"
 #include "platform/file_mapping.h"
+#include "platform/platform_events.h"
 #include "platform/processes.h"
 #include "platform/window_messages.h"
 #include "platform/window_timer.h"
@@ -26,11 +29,15 @@ struct MonitorWindowParts {
   WindowTimers& timers;
   Processes& processes;
   ActionPlatform& actions;
+  PlatformEvents& events;
 };
 
 class MonitorWindow {
  public:
-  explicit MonitorWindow(MonitorWindowParts parts) : parts_(parts) {}
+  explicit MonitorWindow(MonitorWindowParts parts)
+      : parts_(parts),
+        hookKeeper_(parts.hook, parts.events, parts.processes, parts.timers),
+        keyTests_(parts.hook, parts.processes) {}
 
   // Every message of the window goes through here; the caller passes it on to
   // the default procedure afterwards, handled or not.
@@ -53,6 +60,8 @@ class MonitorWindow {
 
   MonitorWindowParts parts_;
   MonitorSettingsCache cache_;
+  HookKeeper hookKeeper_;
+  KeyTestWatch keyTests_;
 };
 
 }  // namespace tavel

@@ -8,7 +8,7 @@ namespace tavel {
 class CharacterInput {
  public:
   virtual ~CharacterInput() = default;
-  // Sends one Unicode key-down event for the UTF-16 code unit.
+  // Sends the UTF-16 code unit as one Unicode key press and its release.
   virtual void TypeCodeUnit(uint16_t codeUnit) = 0;
 };
 

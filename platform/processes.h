@@ -19,6 +19,10 @@ class Processes {
   // (work is then not run).
   virtual bool StartThread(std::function<void()> work) = 0;
   virtual void DebugOutput(const char* text) = 0;
+  // Posts `message` (wParam: the process id) to `window` once the process
+  // has ended. False when the process cannot be watched: it has already
+  // ended, or may not be opened.
+  virtual bool PostWhenEnded(uint32_t processId, uintptr_t window, uint32_t message) = 0;
 };
 
 }  // namespace tavel

@@ -1,13 +1,23 @@
 #include "monitor/win32/tavelhook_library.h"
 
+#include "hook/monitor_notices.h"
 #include "hook/tavelhook_api.h"
 
 namespace tavel {
 
 bool TavelhookLibrary::InstallKeyboardHook(WindowHandle monitorWindow) {
+  monitorWindow_ = monitorWindow;
   return ::InstallKeyboardHook(reinterpret_cast<HWND>(monitorWindow)) != nullptr;
 }
 void TavelhookLibrary::RemoveKeyboardHook() { ::RemoveKeyboardHook(); }
+
+// The counter lives in the library, in this process; installing the hook
+// put its address on the window.
+uint32_t TavelhookLibrary::HookCalls() {
+  const auto* calls = static_cast<const volatile uint32_t*>(
+      GetPropA(reinterpret_cast<HWND>(monitorWindow_), kHookCallsProperty));
+  return calls ? *calls : 0;
+}
 
 void TavelhookLibrary::LoadVrKbStatus() { ::LoadVrKbStatus(); }
 void TavelhookLibrary::LoadExtKbSettings() { ::LoadExtKbSettings(); }

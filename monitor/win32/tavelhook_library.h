@@ -9,6 +9,7 @@ class TavelhookLibrary : public HookLibrary {
  public:
   bool InstallKeyboardHook(WindowHandle monitorWindow) override;
   void RemoveKeyboardHook() override;
+  uint32_t HookCalls() override;
 
   void LoadVrKbStatus() override;
   void LoadExtKbSettings() override;
@@ -35,6 +36,9 @@ class TavelhookLibrary : public HookLibrary {
   void SetSymbStatus(uint32_t status) override;
   void SetSymbMap(const SymbMap& map) override;
   void SetKeySensStatus(uint32_t status) override;
+
+ private:
+  WindowHandle monitorWindow_ = 0;
 };
 
 }  // namespace tavel

@@ -17,7 +17,8 @@ using SetKeySensStatusFn = LONG(__stdcall*)(DWORD);
 
 template <typename Fn, typename... Arguments>
 void CallHookLibrary(WORD ordinal, Arguments... arguments) {
-  HMODULE library = LoadLibraryW(BesideProgram(L"Tavelhook.dll").c_str());
+  const std::wstring path = BesideProgram(L"Tavelhook.dll");
+  HMODULE library = path.empty() ? nullptr : LoadLibraryW(path.c_str());
   if (!library) return;
   if (auto call = reinterpret_cast<Fn>(
           reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(ordinal))))) {

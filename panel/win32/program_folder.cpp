@@ -8,7 +8,7 @@ std::wstring BesideProgram(const wchar_t* fileName) {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return fileName;
+    if (length == 0) return {};
     if (length < path.size()) {
       path.resize(length);
       break;

@@ -7,6 +7,8 @@
 
 namespace tavel::panel {
 
+// Empty when the program's own path cannot be read: a bare file name would
+// be searched for, which is exactly what must not happen.
 std::wstring BesideProgram(const wchar_t* fileName);
 
 }  // namespace tavel::panel

@@ -45,4 +45,19 @@ bool Win32Processes::StartThread(std::function<void()> work) {
 
 void Win32Processes::DebugOutput(const char* text) { OutputDebugStringA(text); }
 
+// A thread of its own waits for the process: nothing is polled, and the
+// thread ends with the process it watches.
+bool Win32Processes::PostWhenEnded(uint32_t processId, uintptr_t window, uint32_t message) {
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  if (process == nullptr) return false;
+  HWND target = reinterpret_cast<HWND>(window);
+  const bool started = StartThread([process, target, message, processId] {
+    WaitForSingleObject(process, INFINITE);
+    CloseHandle(process);
+    PostMessageA(target, message, processId, 0);
+  });
+  if (!started) CloseHandle(process);
+  return started;
+}
+
 }  // namespace tavel

@@ -10,6 +10,7 @@ class Win32Processes : public Processes {
   bool MutexExists(const char* name) override;
   bool StartThread(std::function<void()> work) override;
   void DebugOutput(const char* text) override;
+  bool PostWhenEnded(uint32_t processId, uintptr_t window, uint32_t message) override;
 };
 
 }  // namespace tavel

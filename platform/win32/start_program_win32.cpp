@@ -3,6 +3,7 @@
 namespace tavel {
 
 bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, WORD show) {
+  if (program.empty()) return false;
   std::wstring commandLine = L"\"" + program + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};

@@ -9,7 +9,7 @@
 namespace tavel {
 
 // `arguments` follows the quoted program path on the command line; true
-// when the program was started.
+// when the program was started. An empty path starts nothing.
 bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, WORD show);
 
 }  // namespace tavel

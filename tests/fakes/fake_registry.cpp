@@ -88,7 +88,7 @@ RegResult FakeRegistry::QueryValue(RegKey handle, const char* name, void* data, 
   *size = stored;
   if (data == nullptr) return reg::kSuccess;
   if (capacity < stored) return reg::kMoreData;
-  std::memcpy(data, v->second.bytes.data(), stored);
+  if (stored != 0) std::memcpy(data, v->second.bytes.data(), stored);
   return reg::kSuccess;
 }
 

@@ -35,6 +35,23 @@ stop_monitor() {
   eventually pid_gone "$MONITOR_PID"
 }
 
+# Starts a window program to type into (key_target, soak_target) with its
+# output going to a file, and gives its window the focus. Sets TARGET (the
+# process) and TARGET_WINDOW (empty when no window appeared).
+open_target() {  # program title output-file
+  "$WINE" "$bin/$1.exe" >"$3" 2>/dev/null &
+  TARGET=$!
+  TARGET_WINDOW=$(timeout 30 xdotool search --sync --onlyvisible --pid "$TARGET" --name "$2" | head -n 1)
+  [ -n "$TARGET_WINDOW" ] || return 1
+  xdotool windowfocus --sync "$TARGET_WINDOW"
+  sleep 0.5
+}
+# Escape ends the window program; waits for it to print what it saw.
+close_target() {
+  xdotool key Escape
+  timeout 20 tail --pid="$TARGET" -f /dev/null || kill "$TARGET" 2>/dev/null
+}
+
 reg_value() {  # key value -> data column of `reg query`
   reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
 }

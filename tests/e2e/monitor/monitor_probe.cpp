@@ -18,6 +18,18 @@
 //   monitor_probe show                    prints the hook library's shared state
 //   monitor_probe open-device NAME        opens a device as the programs do and
 //                                         prints "opened" or "error N"
+//   monitor_probe key-test-hold [STATUS]  plays a configuration program in a key
+//                                         test: sets KeySensAsgnsStatus to 2 through
+//                                         ordinal 30, prints its process id and waits
+//                                         to be killed (with STATUS: puts that back
+//                                         after a second and ends, as a test that ends)
+//   monitor_probe set-keysens STATUS      SetKeySensStatus(STATUS)
+//   monitor_probe terminate PID           TerminateProcess on a Windows process id
+//   monitor_probe usage                   the monitor process's private bytes and
+//                                         handle count: "private N handles M"
+//   monitor_probe activate TITLE          brings the top-level window TITLE to the front
+//   monitor_probe held                    prints every key GetAsyncKeyState reports
+//                                         held (hexadecimal), or "none"
 //   monitor_probe time-start PROGRAM      starts the monitor and prints the time
 //                                         until its window exists (its hook is
 //                                         installed and the settings loaded by
@@ -159,6 +171,85 @@ int OpenDevice(const char* name) {
   return 0;
 }
 
+int KeyTestHold(int argc, char** argv) {
+  SetKeySensStatus(2);
+  std::printf("pid %lu\n", GetCurrentProcessId());
+  std::fflush(stdout);
+  if (argc < 3) Sleep(INFINITE);
+  Sleep(1000);
+  SetKeySensStatus(Number(argv[2]));
+  return 0;
+}
+
+int Terminate(uint32_t processId) {
+  HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, processId);
+  if (process == nullptr) return 1;
+  const BOOL ended = TerminateProcess(process, 9);
+  CloseHandle(process);
+  return ended ? 0 : 1;
+}
+
+// From the system's process list: Wine answers the memory counters of
+// another process only there.
+int PrintUsage() {
+  struct ProcessEntry {  // the start of SYSTEM_PROCESS_INFORMATION
+    ULONG nextEntryOffset;
+    ULONG threads;
+    BYTE reserved1[48];
+    struct {
+      USHORT length;
+      USHORT maximumLength;
+      PWSTR buffer;
+    } imageName;
+    LONG basePriority;
+    HANDLE processId;
+    HANDLE parentProcessId;
+    ULONG handleCount;
+    ULONG sessionId;
+    ULONG_PTR pageDirectoryBase;
+    SIZE_T peakVirtualSize;
+    SIZE_T virtualSize;
+    ULONG pageFaultCount;
+    SIZE_T peakWorkingSetSize;
+    SIZE_T workingSetSize;
+    SIZE_T quotaPeakPagedPoolUsage;
+    SIZE_T quotaPagedPoolUsage;
+    SIZE_T quotaPeakNonPagedPoolUsage;
+    SIZE_T quotaNonPagedPoolUsage;
+    SIZE_T pagefileUsage;
+  };
+  using QueryFn = LONG(NTAPI*)(int, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  DWORD monitorId = 0;
+  GetWindowThreadProcessId(Monitor(), &monitorId);
+  if (query == nullptr || monitorId == 0) return 1;
+  std::string buffer(1 << 20, '\0');
+  constexpr int kSystemProcessInformation = 5;
+  if (query(kSystemProcessInformation, buffer.data(), static_cast<ULONG>(buffer.size()), nullptr) < 0) return 1;
+  for (size_t offset = 0;;) {
+    const auto* entry = reinterpret_cast<const ProcessEntry*>(buffer.data() + offset);
+    if (reinterpret_cast<uintptr_t>(entry->processId) == monitorId) {
+      std::printf("private %llu handles %lu\n", static_cast<unsigned long long>(entry->pagefileUsage),
+                  entry->handleCount);
+      return 0;
+    }
+    if (entry->nextEntryOffset == 0) return 1;
+    offset += entry->nextEntryOffset;
+  }
+}
+
+void PrintHeldKeys() {
+  bool any = false;
+  for (int key = 1; key < 256; ++key) {
+    if (GetAsyncKeyState(key) & 0x8000) {
+      std::printf("%s%02X", any ? " " : "", key);
+      any = true;
+    }
+  }
+  std::printf("%s\n", any ? "" : "none");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,6 +286,18 @@ int main(int argc, char** argv) {
   }
   if (command == "open-device" && argc == 3) return OpenDevice(argv[2]);
   if (command == "time-start" && argc == 3) return TimeStart(argv[2]);
+  if (command == "key-test-hold") return KeyTestHold(argc, argv);
+  if (command == "set-keysens" && argc == 3) return SetKeySensStatus(Number(argv[2])) == 0 ? 0 : 1;
+  if (command == "terminate" && argc == 3) return Terminate(Number(argv[2]));
+  if (command == "usage") return PrintUsage();
+  if (command == "activate" && argc == 3) {
+    HWND window = FindWindowA(nullptr, argv[2]);
+    return window && SetForegroundWindow(window) ? 0 : 1;
+  }
+  if (command == "held") {
+    PrintHeldKeys();
+    return 0;
+  }
   if (command == "send-short" && argc == 4) return SendShort(Number(argv[2]), argv[3]);
   return 2;
 }

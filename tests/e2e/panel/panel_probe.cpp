@@ -12,6 +12,9 @@
 //   enabled ID             whether control ID of the main window is enabled
 //   shown ID               whether control ID of the main window is visible
 //   click TITLE ID         clicks button ID of the top-level window TITLE
+//   quiet-click TITLE ID   the same without taking the focus (the program may be
+//                          behind another one being typed into): a check box
+//                          turns over, then its parent is told it was clicked
 //   focus-id               control id of the focused window of the program
 //   class NAME             a top-level window of that class exists
 //   center ID              screen centre of the visible control ID: "x y"
@@ -304,6 +307,17 @@ int main(int argc, char** argv) {
   if (command == "click" && argc == 4) {
     HWND control = Descendant(Visible(Widen(argv[2]).c_str()).found, std::atoi(argv[3]));
     return control && PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  if (command == "quiet-click" && argc == 4) {
+    HWND control = Descendant(Visible(Widen(argv[2]).c_str()).found, std::atoi(argv[3]));
+    if (!control) return 1;
+    const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+    if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX) {
+      const bool checked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+      SendMessageW(control, BM_SETCHECK, checked ? BST_UNCHECKED : BST_CHECKED, 0);
+    }
+    const WPARAM clicked = MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED);
+    return PostMessageW(GetParent(control), WM_COMMAND, clicked, reinterpret_cast<LPARAM>(control)) ? 0 : 1;
   }
   if (command == "focus-id") return FocusId();
   if (command == "class" && argc == 3) return FindWindowW(Widen(argv[2]).c_str(), nullptr) ? 0 : 1;

@@ -146,12 +146,17 @@ TEST(DeviceDetectionTest, UnreadableListWritesNothing) {
   }
 }
 
+// Lengths no device tree has are refused before gigabytes are allocated and
+// zeroed for them (found by fuzzing: a length of about 1.9 billion).
 TEST(DeviceDetectionTest, OversizedLengthIsRefusedBeforeTheListIsRead) {
-  FakeDeviceTree tree;
-  tree.reportedSizeOverride = true;
-  tree.reportedSize = 0xFFFFFFFF;
-  EXPECT_FALSE(HasMorrowUsbKeyboard(tree));
-  EXPECT_EQ(tree.listReads, 0);
+  for (uint32_t length : {0xFFFFFFFFu, 0x70000000u, 1u << 24}) {
+    SCOPED_TRACE(length);
+    FakeDeviceTree tree;
+    tree.reportedSizeOverride = true;
+    tree.reportedSize = length;
+    EXPECT_FALSE(HasMorrowUsbKeyboard(tree));
+    EXPECT_EQ(tree.listReads, 0);
+  }
 }
 
 TEST(DeviceDetectionTest, MakerKeyboardIdIsMatchedAsSubstringIgnoringCase) {

@@ -77,6 +77,28 @@ TEST_F(HotkeyLibraryTest, PathIsEmptyWithoutAUsableFolderValue) {
   EXPECT_EQ(monitorPath(), "");
 }
 
+// A library named relative to nothing would be searched for, so a file of
+// that name in the current folder or on the search path would be loaded.
+TEST_F(HotkeyLibraryTest, PathNeedsAnAbsoluteFolder) {
+  struct Case {
+    const char* folder;
+    const char* path;
+  } cases[] = {
+      {"C:\\Hotkey", "C:\\Hotkey\\tvkif32.dll"},
+      {"d:/hotkey", "d:/hotkey\\tvkif32.dll"},
+      {"\\\\server\\share", "\\\\server\\share\\tvkif32.dll"},
+      {"Hotkey", ""},
+      {".", ""},
+      {"\\Hotkey", ""},
+      {"C:Hotkey", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    registry.PutString(RegRoot::LocalMachine, kPackage, "", c.folder);
+    EXPECT_EQ(HotkeyLibraryPath(registry, system, HotkeyLibraryUser::Monitor), c.path);
+  }
+}
+
 TEST_F(HotkeyLibraryTest, MonitorFormResolvesAllNineInOrder) {
   loader.Install(kLibrary, AllExports());
   {

@@ -91,6 +91,15 @@ TEST_F(WindowsKeyTest, EntryNamingItselfIsInert) {
   EXPECT_EQ((Strings{"A2 down", "A5 down", "A5 up"}), PassedPhysical());
 }
 
+TEST_F(WindowsKeyTest, EntryWithoutEmulatedKeyInjectsNothing) {
+  EnableNotebookAssignments({0xA5, 0x00}, {0xA3, 0x00});
+  EXPECT_FALSE(Down(kRightAlt));
+  EXPECT_FALSE(Up(kRightAlt));
+  EXPECT_FALSE(Down(kRightCtrl));
+  EXPECT_FALSE(Up(kRightCtrl));
+  EXPECT_TRUE(Injected().empty()) << "no key 00 is pressed (found by fuzzing)";
+}
+
 TEST_F(WindowsKeyTest, KoreanRightAltActsAsRightAlt) {
   EXPECT_TRUE(Down(kKoreanRightAlt));
   EXPECT_TRUE(Up(kKoreanRightAlt));

@@ -17,6 +17,7 @@ class FakeHookLibrary : public HookLibrary {
     return true;
   }
   void RemoveKeyboardHook() override { log_.push_back("RemoveKeyboardHook"); }
+  uint32_t HookCalls() override { return hookCalls; }
   void LoadVrKbStatus() override { log_.push_back("LoadVrKbStatus"); }
   void LoadExtKbSettings() override { log_.push_back("LoadExtKbSettings"); }
   void LoadVrKbMap() override { log_.push_back("LoadVrKbMap"); }
@@ -57,6 +58,7 @@ class FakeHookLibrary : public HookLibrary {
   VrKbBrwMap vrKbBrwMap{};
   KeySensMap keySensMap{};
   uint32_t keySensStatus = 1;
+  uint32_t hookCalls = 0;
   uint32_t vrKbStatus = 0;
   VrKbMap vrKbMap{};
 

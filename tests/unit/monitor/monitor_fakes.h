@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "platform/character_input.h"
 #include "platform/file_mapping.h"
 #include "platform/mci.h"
+#include "platform/platform_events.h"
 #include "platform/power.h"
 #include "platform/processes.h"
 #include "platform/services.h"
@@ -188,6 +190,20 @@ class FakeProcesses : public Processes {
     return true;
   }
   void DebugOutput(const char* text) override { log_.push_back(std::string("Debug:") + text); }
+  // Processes in `running` can be watched; the test ends them with End.
+  bool PostWhenEnded(uint32_t processId, uintptr_t window, uint32_t message) override {
+    log_.push_back(Call("PostWhenEnded", {processId}));
+    if (running.count(processId) == 0) return false;
+    watches.push_back({processId, window, message});
+    return true;
+  }
+  struct Watch {
+    uint32_t processId;
+    uintptr_t window;
+    uint32_t message;
+  };
+  std::set<uint32_t> running;
+  std::vector<Watch> watches;
   void RunThreads() {
     auto pending = std::move(threads);
     threads.clear();
@@ -306,6 +322,25 @@ class FakeKeyboardScan : public KeyboardScan {
  public:
   explicit FakeKeyboardScan(CallLog& log) : log_(log) {}
   void DetectUsbKeyboards() override { log_.push_back("DetectUsbKeyboards"); }
+
+ private:
+  CallLog& log_;
+};
+
+// Raw input handles are the test's own numbers: odd ones are keyboard
+// events, even ones come from other devices.
+class FakePlatformEvents : public PlatformEvents {
+ public:
+  explicit FakePlatformEvents(CallLog& log) : log_(log) {}
+  bool WatchSession(WindowHandle w) override {
+    log_.push_back(Call("WatchSession", {static_cast<long long>(w)}));
+    return true;
+  }
+  bool WatchRawKeyboard(WindowHandle w) override {
+    log_.push_back(Call("WatchRawKeyboard", {static_cast<long long>(w)}));
+    return true;
+  }
+  bool IsKeyboardEvent(intptr_t rawInput) override { return rawInput % 2 == 1; }
 
  private:
   CallLog& log_;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "fake_hook_library.h"
+#include "fake_monitor.h"
 #include "monitor/channel_records.h"
 #include "monitor/monitor_messages.h"
 #include "monitor_fakes.h"
@@ -14,25 +14,8 @@ namespace {
 
 constexpr WindowHandle kSelf = 500;
 
-class MonitorWindowTest : public ::testing::Test {
+class MonitorWindowTest : public ::testing::Test, protected FakeMonitor {
  protected:
-  CallLog log;
-  FakeHookLibrary hook{log};
-  FakeKeyboardScan keyboards{log};
-  FakeMappings mappings{log};
-  FakeWindows windows{log};
-  FakeTimers timers{log};
-  FakeProcesses processes{log};
-  FakeHotkeyLoader hotkeys{log};
-  FakeDriver driver{log};
-  FakePower power{log};
-  FakeServices services{log};
-  FakeCdDrives drives{log};
-  EjectWorker eject{processes, drives};
-  FakeCharacters characters{log};
-  ActionPlatform actions{hotkeys, driver, power, services, eject, windows, timers, processes, characters};
-  MonitorWindow window{{hook, keyboards, mappings, windows, timers, processes, actions}};
-
   void Message(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
     window.HandleMessage(kSelf, message, wParam, lParam);
   }
@@ -59,7 +42,8 @@ TEST_F(MonitorWindowTest, CreateInstallsTheHookThenLoadsEverySettingThenScans) {
   EXPECT_EQ(log, (CallLog{"InstallKeyboardHook(500)", "LoadVrKbStatus", "LoadExtKbSettings", "LoadVrKbMap",
                           "LoadExtKbMap", "LoadKeySensStatus", "LoadKeySensMap", "LoadSymbStatus",
                           "LoadSymbMap", "GetSymbMap", "LoadVrKbBrwStatus", "LoadVrKbBrwMap",
-                          "GetVrKbBrwMap", "GetKeySensMap", "GetKeySensStatus", "DetectUsbKeyboards"}));
+                          "GetVrKbBrwMap", "GetKeySensMap", "GetKeySensStatus", "DetectUsbKeyboards",
+                          "WatchSession(500)", "WatchRawKeyboard(500)"}));
   EXPECT_EQ(window.Cache().symbMap.entries[0].characterChoice, 3u);
 }
 
