@@ -21,7 +21,7 @@ programs=(Tavelmon.exe notepad.exe utilman.exe sndvol.exe)
 wine_has=(windows/system32/shfolder.dll windows/system32/cfgmgr32.dll windows/system32/powrprof.dll
           windows/system32/hhctrl.ocx windows/system32/notepad.exe windows/notepad.exe)
 paths=(monitor_start hotkey_library_actions standby volume_mixer utility_manager
-       panel_apply panel_help panel_helper)
+       panel_apply panel_external_page panel_options_reset panel_summary panel_help panel_helper)
 hotkey='HKLM\SOFTWARE\MASKOR\VRHOTKEY'
 
 export WINEPATH='C:\TavelPlanted\path'
@@ -36,6 +36,9 @@ restore() {
 trap restore EXIT
 trap "exit 143" INT TERM  # the EXIT trap then puts the hidden files back
 
+# The summary goes to the documents folder: keep it in the prefix.
+documents="$drive/users/$(id -un)/Documents"
+[ -L "$documents" ] && rm "$documents" && mkdir "$documents"
 rm -rf "$planted" "$marks"
 mkdir -p "$planted/cwd" "$planted/path" "$planted/elsewhere" "$planted/control" "$planted/empty"
 for folder in cwd path; do
@@ -106,6 +109,33 @@ panel_apply() {  # starts the monitor, hands the key sensitivity to the hook
   sleep 0.5
   "$WINE" "$bin/panel_probe.exe" click Tavelkit 1000
   check "Apply started the monitor beside the configuration program" eventually monitor_runs
+}
+panel_probe() { "$WINE" "$bin/panel_probe.exe" "$@"; }
+panel_external_page() {  # asks the hot-key library and the driver afresh
+  "$WINE" reg add "$hotkey" /ve /d 'TavelPlanted\cwd' /f >/dev/null 2>&1
+  local at
+  at=$(panel_probe tab-center 1 | tr -d '\r')
+  xdotool mousemove $at click 1
+  sleep 1
+  "$WINE" reg delete 'HKLM\SOFTWARE\MASKOR' /f >/dev/null 2>&1
+}
+panel_options_reset() {  # reset defaults from the machine, the monitor and the hook
+  panel_probe click Tavelkit 1143
+  eventually panel_probe visible Options
+  panel_probe click Options 1140
+  sleep 1
+  panel_probe dialog-click Tavelkit 1
+  sleep 0.5
+  panel_probe click Options 1
+  sleep 1
+}
+panel_summary() {  # the documents folder, then Notepad
+  panel_probe click Tavelkit 1143
+  eventually panel_probe visible Options
+  panel_probe click Options 1141
+  sleep 2
+  panel_probe click Options 2
+  pkill -f 'notepad.exe' 2>/dev/null
 }
 panel_help() {
   "$WINE" "$bin/panel_probe.exe" click Tavelkit 1014
