@@ -14,6 +14,7 @@
 //   click TITLE ID         clicks button ID of the top-level window TITLE
 //   focus-id               control id of the focused window of the program
 //   class NAME             a top-level window of that class exists
+//   close TITLE            asks the visible top-level window TITLE to close
 //   center ID              screen centre of the visible control ID: "x y"
 //   selection ID           selected position of list ID
 //   selected-text ID       text of the selected item of list ID
@@ -267,6 +268,10 @@ int main(int argc, char** argv) {
   }
   if (command == "focus-id") return FocusId();
   if (command == "class" && argc == 3) return FindWindowW(Widen(argv[2]).c_str(), nullptr) ? 0 : 1;
+  if (command == "close" && argc == 3) {
+    HWND window = Visible(Widen(argv[2]).c_str()).found;
+    return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+  }
   if (command == "center" && argc == 3) {
     HWND control = VisibleControl(std::atoi(argv[2]));
     RECT r;
