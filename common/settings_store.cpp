@@ -231,8 +231,13 @@ std::string ReadTavelVersion(Registry& registry) {
   return version;
 }
 
+// Installers commonly store a folder with its closing backslash (a Windows
+// Installer folder property always ends in one); callers append
+// a backslash and a file name, so it is dropped here.
 bool ReadInstallFolder(Registry& registry, std::string& folder) {
-  return ReadMachineString(registry, keys::kInstallPath, nullptr, folder);
+  if (!ReadMachineString(registry, keys::kInstallPath, nullptr, folder)) return false;
+  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  return true;
 }
 
 bool HasOstraVersion4(Registry& registry) {

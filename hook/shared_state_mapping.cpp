@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <sddl.h>
 
-#include <cstdio>
 #include <memory>
+#include <string>
 
 namespace tavel {
 namespace {
@@ -72,20 +72,20 @@ bool OwnedBy(HANDLE object, PSID user) {
 HANDLE CreateOrOpenBlock(PSID user) {
   char* sidText = nullptr;
   if (!ConvertSidToStringSidA(user, &sidText)) return nullptr;
-  char name[200];
-  char sddl[400];
-  snprintf(name, sizeof(name), "Local\\Tavelhook.SharedHookState.%s", sidText);
-  snprintf(sddl, sizeof(sddl), "O:%sD:P(A;;GA;;;%s)", sidText, sidText);
+  // Joined as strings: a formatting function would bring a whole printf into the library.
+  const std::string sid = sidText;
   LocalFree(sidText);
+  const std::string name = "Local\\Tavelhook.SharedHookState." + sid;
+  const std::string sddl = "O:" + sid + "D:P(A;;GA;;;" + sid + ")";
   PSECURITY_DESCRIPTOR descriptor = nullptr;
-  if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor,
-                                                            nullptr)) {
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl.c_str(), SDDL_REVISION_1,
+                                                            &descriptor, nullptr)) {
     return nullptr;
   }
   std::unique_ptr<void, LocalFreeDeleter> release(descriptor);
   SECURITY_ATTRIBUTES attributes{sizeof(attributes), descriptor, FALSE};
   HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, &attributes, PAGE_READWRITE, 0,
-                                      sizeof(SharedBlock), name);
+                                      sizeof(SharedBlock), name.c_str());
   if (mapping && GetLastError() == ERROR_ALREADY_EXISTS && !OwnedBy(mapping, user)) {
     CloseHandle(mapping);
     return nullptr;

@@ -8,7 +8,9 @@
 
 #include "common/capabilities.h"
 #include "common/first_run.h"
+#include "monitor/channel_records.h"
 #include "panel/core/helper_mode.h"
+#include "panel/core/monitor_run_state.h"
 #include "panel/core/settings_loading.h"
 #include "panel/core/start_mode.h"
 #include "panel/framework/resource_text.h"
@@ -34,6 +36,15 @@ constexpr wchar_t kInstanceMutex[] = L"TavelpanelInstanceMutex";
 // The running program is found by its title.
 HWND FindRunningProgram() { return FindWindowW(nullptr, ui::LoadText(IDS_MAIN_TITLE).c_str()); }
 
+bool MonitorRuns() { return FindWindowA(kMonitorWindowClass, nullptr) != nullptr; }
+
+// Both programs end within moments of being asked; the installer must not
+// meet their files in use, but neither may it wait for ever on a program
+// that does not answer.
+void WaitUntilEnded() {
+  for (int i = 0; i < 50 && (FindRunningProgram() || MonitorRuns()); ++i) Sleep(100);
+}
+
 }  // namespace
 
 CTavelpanelApp::~CTavelpanelApp() {
@@ -44,6 +55,9 @@ int CTavelpanelApp::Run(const wchar_t* commandLine) {
   switch (SelectStartMode(commandLine ? commandLine : L"")) {
     case StartMode::Stop:
       StopRunningProgram();
+      break;
+    case StartMode::Uninstall:
+      PrepareRemoval();
       break;
     case StartMode::Helper:
       RunHelperCheck();
@@ -57,6 +71,19 @@ int CTavelpanelApp::Run(const wchar_t* commandLine) {
 
 void CTavelpanelApp::StopRunningProgram() {
   if (HWND running = FindRunningProgram()) PostMessageW(running, WM_QUIT, 0, 0);
+}
+
+// Run by the installer before it removes the product: the configuration
+// program closes, and the monitor stops the way the Options dialog stops it
+// (the service told, the logon start removed), while the installation folder
+// is still recorded.
+void CTavelpanelApp::PrepareRemoval() {
+  StopRunningProgram();
+  Win32Registry registry;
+  Win32ServiceManager services;
+  Win32MonitorControl monitor(registry, services);
+  StopMonitor(monitor);
+  WaitUntilEnded();
 }
 
 void CTavelpanelApp::RunHelperCheck() {

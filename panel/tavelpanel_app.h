@@ -17,6 +17,7 @@ class CTavelpanelApp {
 
  private:
   void StopRunningProgram();
+  void PrepareRemoval();
   void RunHelperCheck();
   void RunInteractive();
 

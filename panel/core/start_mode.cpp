@@ -31,6 +31,9 @@ std::wstring_view ArgumentsOf(std::wstring_view commandLine) {
 StartMode SelectStartMode(std::wstring_view commandLine) {
   std::wstring_view args = ArgumentsOf(commandLine);
   if (ContainsAny(args, {L"/x", L"/X", L"-x", L"-X"})) return StartMode::Stop;
+  if (ContainsAny(args, {L"/uninstall", L"/UNINSTALL", L"-uninstall", L"-UNINSTALL"})) {
+    return StartMode::Uninstall;
+  }
   if (ContainsAny(args, {L"/helper", L"/HELPER", L"-helper", L"-HELPER"})) return StartMode::Helper;
   return StartMode::Interactive;
 }

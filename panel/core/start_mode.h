@@ -1,5 +1,5 @@
-// Which of its three jobs the configuration program does, chosen from the
-// command line.
+// Which of its jobs the configuration program does, chosen from the command
+// line.
 #pragma once
 
 #include <string_view>
@@ -8,6 +8,7 @@ namespace tavel::panel {
 
 enum class StartMode {
   Stop,         // end the running configuration program
+  Uninstall,    // before the product is removed: end both programs, no logon start
   Helper,       // background check: should the monitor run?
   Interactive,  // open the user interface (one instance)
 };
@@ -17,7 +18,8 @@ enum class StartMode {
 std::wstring_view ArgumentsOf(std::wstring_view commandLine);
 
 // Searches the arguments for the switches as substrings, case-sensitively:
-// a stop switch wins over a helper switch wherever either appears.
+// a stop switch wins over the others, the removal switch over the helper
+// switch, wherever they appear.
 StartMode SelectStartMode(std::wstring_view commandLine);
 
 }  // namespace tavel::panel

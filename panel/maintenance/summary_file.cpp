@@ -1,5 +1,7 @@
 #include "panel/maintenance/summary_file.h"
 
+#include "panel/maintenance/decimal_text.h"
+
 namespace tavel::panel {
 namespace {
 
@@ -28,8 +30,8 @@ std::optional<SummaryFolder> ChooseSummaryFolder(UserShell& shell) {
 
 std::optional<std::wstring> ChooseSummaryFile(FileSystem& files, const std::wstring& folder) {
   for (int n = 0; n <= kMaxNumberedName; ++n) {
-    const std::wstring name =
-        folder + L"TVKSmry" + (n == 0 ? std::wstring() : std::to_wstring(n)) + L".txt";
+    const std::wstring number = n == 0 ? std::wstring() : DecimalText(static_cast<unsigned>(n));
+    const std::wstring name = folder + L"TVKSmry" + number + L".txt";
     if (name.size() > kMaxPath) return std::nullopt;
     if (!files.Exists(name) || files.Delete(name)) return name;
   }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "panel/maintenance/decimal_text.h"
 #include "panel/pages/key_tables.h"
 #include "panel/pages/keyboard_layouts.h"
 #include "panel/res/resource.h"
@@ -93,15 +94,15 @@ std::vector<Row> SpecialCharacterRows(const SummaryInput& in, const TextSource& 
 }
 
 std::wstring TwoDigits(int value) {
-  std::wstring text = std::to_wstring(value % 100);
+  std::wstring text = DecimalText(static_cast<unsigned>(value % 100));
   return text.size() < 2 ? L"0" + text : text;
 }
 
 // The date pattern's inserts: %1!s! month, %2!s! day, %3!s! year.
 std::wstring FormatDate(std::wstring pattern, const LocalTime& t) {
-  const std::wstring inserts[] = {TwoDigits(t.month), TwoDigits(t.day), std::to_wstring(t.year)};
+  const std::wstring inserts[] = {TwoDigits(t.month), TwoDigits(t.day), DecimalText(static_cast<unsigned>(t.year))};
   for (size_t i = 0; i < std::size(inserts); ++i) {
-    const std::wstring mark = L"%" + std::to_wstring(i + 1) + L"!s!";
+    const std::wstring mark = L"%" + DecimalText(static_cast<unsigned>(i + 1)) + L"!s!";
     for (size_t at = pattern.find(mark); at != std::wstring::npos;
          at = pattern.find(mark, at + inserts[i].size())) {
       pattern.replace(at, mark.size(), inserts[i]);

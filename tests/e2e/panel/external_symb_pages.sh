@@ -17,6 +17,8 @@ level_is() { [ "$(reg_value "$stand\\tvkif32" Level)" = "$1" ]; }
 shown() { probe shown "$1"; }
 hidden() { ! probe shown "$1"; }
 label_is() { [ "$(probe text Tavelkit 1057)" = "$1" ]; }
+# Read at each try: Apply writes this record last, after handing the others
+# to a monitor that may only just have started.
 
 clean_registry
 stop_monitor

@@ -17,6 +17,9 @@
 //                          turns over, then its parent is told it was clicked
 //   focus-id               control id of the focused window of the program
 //   class NAME             a top-level window of that class exists
+//   close TITLE            asks the visible top-level window TITLE to close
+//   program TITLE          full path of the program of the window TITLE
+//   program-of-class NAME  the same for the top-level window of class NAME
 //   center ID              screen centre of the visible control ID: "x y"
 //   selection ID           selected position of list ID
 //   selected-text ID       text of the selected item of list ID
@@ -256,6 +259,21 @@ int Observe(DWORD seconds) {
   return 0;
 }
 
+// The full path of the program that owns a window.
+int PrintProgramOf(HWND window) {
+  DWORD process = 0;
+  if (!window || !GetWindowThreadProcessId(window, &process)) return 1;
+  HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+  if (!handle) return 1;
+  wchar_t path[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  const BOOL ok = QueryFullProcessImageNameW(handle, 0, path, &size);
+  CloseHandle(handle);
+  if (!ok) return 1;
+  std::printf("%ls\n", path);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -321,6 +339,14 @@ int main(int argc, char** argv) {
   }
   if (command == "focus-id") return FocusId();
   if (command == "class" && argc == 3) return FindWindowW(Widen(argv[2]).c_str(), nullptr) ? 0 : 1;
+  if (command == "program" && argc == 3) return PrintProgramOf(Visible(Widen(argv[2]).c_str()).found);
+  if (command == "program-of-class" && argc == 3) {
+    return PrintProgramOf(FindWindowW(Widen(argv[2]).c_str(), nullptr));
+  }
+  if (command == "close" && argc == 3) {
+    HWND window = Visible(Widen(argv[2]).c_str()).found;
+    return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+  }
   if (command == "center" && argc == 3) {
     HWND control = VisibleControl(std::atoi(argv[2]));
     RECT r;

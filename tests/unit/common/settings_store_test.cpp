@@ -174,6 +174,24 @@ TEST_F(SettingsStoreTest, MachineStringsAreTerminatedEvenWhenStoredWithoutZero) 
   EXPECT_EQ(ReadTavelVersion(registry), "");
 }
 
+TEST_F(SettingsStoreTest, InstallFolderLosesItsClosingBackslashes) {
+  const struct {
+    const char* stored;
+    const char* folder;
+  } cases[] = {{"C:\\Program Files\\Tavelkit", "C:\\Program Files\\Tavelkit"},
+               {"C:\\Program Files\\Tavelkit\\", "C:\\Program Files\\Tavelkit"},
+               {"D:\\Tools\\\\", "D:\\Tools"},
+               {"C:\\", "C:"},
+               {"", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    registry.PutString(HKLM, "SOFTWARE\\Norvik\\Tavel\\Path", "", c.stored);
+    std::string folder = "unchanged";
+    EXPECT_TRUE(ReadInstallFolder(registry, folder));
+    EXPECT_EQ(folder, c.folder);
+  }
+}
+
 TEST_F(SettingsStoreTest, StartupEntryIsSetWithTerminatorTestedAndDeleted) {
   constexpr char kRun[] = "SOFTWARE\\MICROSOFT\\Windows\\CurrentVersion\\Run";
   EXPECT_FALSE(HasStartupEntry(registry, "TAVELMON"));

@@ -26,6 +26,12 @@ INSTANTIATE_TEST_SUITE_P(
                     // Both switches: stop wins, whatever the order.
                     ModeCase{L"Tavelpanel.exe /helper /x", StartMode::Stop},
                     ModeCase{L"Tavelpanel.exe /x /helper", StartMode::Stop},
+                    // Removal before the installer takes the files away.
+                    ModeCase{L"Tavelpanel.exe /uninstall", StartMode::Uninstall},
+                    ModeCase{L"Tavelpanel.exe -UNINSTALL", StartMode::Uninstall},
+                    ModeCase{L"Tavelpanel.exe /helper /uninstall", StartMode::Uninstall},
+                    ModeCase{L"Tavelpanel.exe /uninstall /x", StartMode::Stop},
+                    ModeCase{L"Tavelpanel.exe /Uninstall", StartMode::Interactive},
                     // Only the four listed spellings count.
                     ModeCase{L"Tavelpanel.exe /Helper", StartMode::Interactive},
                     ModeCase{L"Tavelpanel.exe /HeLpEr", StartMode::Interactive},
