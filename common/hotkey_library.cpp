@@ -1,7 +1,7 @@
 #include "common/hotkey_library.h"
 
-#include <cctype>
 
+#include "common/folder_path.h"
 #include "common/registry_layout.h"
 
 namespace tavel {
@@ -15,16 +15,6 @@ uint32_t PackageKeyAccess(SystemInfo& system, HotkeyLibraryUser user) {
   const bool sixtyFourBitView =
       user == HotkeyLibraryUser::ConfigurationProgram || system.IsWow64Process();
   return reg::kKeyRead | (sixtyFourBitView ? reg::kKeyWow64_64Key : 0);
-}
-
-// A drive-rooted or network folder. A relative folder would make the
-// library a file name that Windows searches for (the current folder, the
-// search path), where anyone may have put a library of that name.
-bool IsAbsoluteFolder(const char* folder) {
-  const bool driveRoot = std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':' &&
-                         (folder[2] == '\\' || folder[2] == '/');
-  const bool network = (folder[0] == '\\' || folder[0] == '/') && (folder[1] == '\\' || folder[1] == '/');
-  return driveRoot || network;
 }
 
 template <typename Function>

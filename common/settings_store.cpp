@@ -9,6 +9,7 @@
 #include "common/maker_ids.h"
 #include "common/ostra_version.h"
 #include "common/registry_access.h"
+#include "common/folder_path.h"
 #include "common/registry_layout.h"
 
 namespace tavel {
@@ -233,10 +234,14 @@ std::string ReadTavelVersion(Registry& registry) {
 
 // Installers commonly store a folder with its closing backslash (a Windows
 // Installer folder property always ends in one); callers append
-// a backslash and a file name, so it is dropped here.
+// a backslash and a file name, so it is dropped here. A folder that does not
+// name its place completely counts as not recorded.
 bool ReadInstallFolder(Registry& registry, std::string& folder) {
-  if (!ReadMachineString(registry, keys::kInstallPath, nullptr, folder)) return false;
-  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  std::string stored;
+  if (!ReadMachineString(registry, keys::kInstallPath, nullptr, stored)) return false;
+  while (!stored.empty() && stored.back() == '\\') stored.pop_back();
+  if (!IsAbsoluteFolder(stored)) return false;
+  folder = stored;
   return true;
 }
 

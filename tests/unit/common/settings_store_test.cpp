@@ -164,31 +164,37 @@ TEST_F(SettingsStoreTest, OstraVersionTooLongForTheBufferCountsAsNoVersion) {
 }
 
 TEST_F(SettingsStoreTest, MachineStringsAreTerminatedEvenWhenStoredWithoutZero) {
-  registry.Put(HKLM, "SOFTWARE\\Norvik\\Tavel\\Path", "", reg::kTypeSz,
-               std::vector<uint8_t>(260, 'x'));
+  std::vector<uint8_t> stored(260, 'x');
+  stored[0] = 'C', stored[1] = ':', stored[2] = '\\';
+  registry.Put(HKLM, "SOFTWARE\\Norvik\\Tavel\\Path", "", reg::kTypeSz, stored);
   std::string folder;
   EXPECT_TRUE(ReadInstallFolder(registry, folder));
-  EXPECT_EQ(folder, std::string(260, 'x'));
+  EXPECT_EQ(folder, "C:\\" + std::string(257, 'x'));
   registry.DeleteKey(HKLM, "SOFTWARE\\Norvik\\Tavel\\Path");
   EXPECT_FALSE(ReadInstallFolder(registry, folder));
   EXPECT_EQ(ReadTavelVersion(registry), "");
 }
 
-TEST_F(SettingsStoreTest, InstallFolderLosesItsClosingBackslashes) {
+TEST_F(SettingsStoreTest, InstallFolderLosesItsClosingBackslashesAndMustBeComplete) {
   const struct {
     const char* stored;
-    const char* folder;
+    const char* folder;  // nullptr: not taken
   } cases[] = {{"C:\\Program Files\\Tavelkit", "C:\\Program Files\\Tavelkit"},
                {"C:\\Program Files\\Tavelkit\\", "C:\\Program Files\\Tavelkit"},
                {"D:\\Tools\\\\", "D:\\Tools"},
                {"C:\\", "C:"},
-               {"", ""}};
+               {"\\\\server\\share\\Tavelkit", "\\\\server\\share\\Tavelkit"},
+               {"", nullptr},
+               {"Tavelkit", nullptr},
+               {".\\", nullptr},
+               {"\\Program Files\\Tavelkit", nullptr},
+               {"C:Tavelkit", nullptr}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
     registry.PutString(HKLM, "SOFTWARE\\Norvik\\Tavel\\Path", "", c.stored);
     std::string folder = "unchanged";
-    EXPECT_TRUE(ReadInstallFolder(registry, folder));
-    EXPECT_EQ(folder, c.folder);
+    EXPECT_EQ(ReadInstallFolder(registry, folder), c.folder != nullptr);
+    EXPECT_EQ(folder, c.folder ? c.folder : "unchanged");
   }
 }
 
