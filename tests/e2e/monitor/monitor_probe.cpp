@@ -10,6 +10,10 @@
 //                                         watches the shared state: prints when
 //                                         the last one is in force and whether
 //                                         anything else was seen on the way
+//   monitor_probe flip-vrkb PERIOD_MS STOP_FILE
+//                                         sends the notebook record every PERIOD_MS,
+//                                         its switch on and off in turn, until the
+//                                         file STOP_FILE is gone; prints how many
 //   monitor_probe send-symb ROW CHOICE FIRST SECOND
 //   monitor_probe send-ext MASK STATUS AUTO ROW FIRST SECOND
 //   monitor_probe send MESSAGE [WPARAM LPARAM]
@@ -268,6 +272,17 @@ int main(int argc, char** argv) {
                : 1;
   }
   if (command == "watch-vrkb" && (argc == 4 || argc == 6)) return WatchVrKb((argc - 2) / 2, argv + 2);
+  if (command == "flip-vrkb" && argc == 4) {
+    // One process for the whole stream: starting one per record would cost
+    // more than the period under emulation.
+    int sent = 0;
+    for (; GetFileAttributesA(argv[3]) != INVALID_FILE_ATTRIBUTES; ++sent) {
+      SendChannelRecord(mappings, windows, VrKbRecord(sent % 2, vk::RMenu, vk::LWin));
+      Sleep(Number(argv[2]));
+    }
+    std::printf("%d\n", sent);
+    return 0;
+  }
   if (command == "send-symb" && argc == 6) {
     SymbChannelRecord record{};
     record.symbAsgnsStatus = 1;

@@ -61,15 +61,9 @@ status_toggled=$(notebook_status)
 check "an Apply from the configuration program reaches the hook" test "$status_toggled" != "$status_before"
 
 applying=$(mktemp)
-(
-  sends=0
-  while [ -e "$applying" ]; do
-    probe send-vrkb $((sends % 2)) 0xA5 0x5B
-    sends=$((sends + 1))
-    echo "$sends" >"$applying.count"
-    sleep 0.3
-  done
-) &
+# One sender for the whole run (not the probe wrapper, whose time limit is
+# shorter than a run).
+"$WINE" "$bin/monitor_probe.exe" flip-vrkb 300 "Z:${applying//\//\\}" >"$applying.count" 2>/dev/null &
 sender=$!
 
 apply_done() { ! panel_probe enabled 1000; }
@@ -88,7 +82,8 @@ done
 rm -f "$applying"
 wait "$sender"
 typed_seconds=$(($(date +%s) - start))
-sends=$(cat "$applying.count" 2>/dev/null || echo 0)
+sends=$(tr -dc '0-9' <"$applying.count")
+sends=${sends:-0}
 rm -f "$applying.count"
 sleep 2  # the last keys and applies settle
 after=$(usage)

@@ -18,8 +18,13 @@ planted="$drive/TavelPlanted"
 marks="$drive/TavelMarkers"
 libraries=(shfolder.dll cfgmgr32.dll powrprof.dll tvkif32.dll hhctrl.ocx Tavelhook.dll)
 programs=(Tavelmon.exe notepad.exe utilman.exe sndvol.exe)
-wine_has=(windows/system32/shfolder.dll windows/system32/cfgmgr32.dll windows/system32/powrprof.dll
-          windows/system32/hhctrl.ocx windows/system32/notepad.exe windows/notepad.exe)
+# Both system folders: a 32-bit program's system folder is syswow64.
+wine_has=(windows/notepad.exe)
+for system in system32 syswow64; do
+  for file in shfolder.dll cfgmgr32.dll powrprof.dll hhctrl.ocx notepad.exe; do
+    [ -e "$WINEPREFIX/drive_c/windows/$system/$file" ] && wine_has+=("windows/$system/$file")
+  done
+done
 paths=(monitor_start hotkey_library_actions standby volume_mixer utility_manager
        panel_apply panel_external_page panel_options_reset panel_summary panel_help panel_helper)
 hotkey='HKLM\SOFTWARE\MASKOR\VRHOTKEY'
