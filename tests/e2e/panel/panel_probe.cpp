@@ -23,6 +23,12 @@
 //   dialog-checked TITLE ID  whether check box ID of the dialog box TITLE is checked
 //   message                text of the program's open message box
 //   message-ok             closes the program's message box with OK
+//   front-title            title of the dialog box in front of the main window
+//   front-click ID         clicks button ID of that dialog box
+//   fit main|front         measures every control's text of the main window or
+//                          of the dialog box in front with the control's own
+//                          font; lists what does not fit; 0 = all fit
+// Texts are printed and titles taken in UTF-8.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -30,6 +36,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "tests/e2e/panel/text_fit.h"
 
 namespace {
 
@@ -188,17 +196,25 @@ HWND DialogWindow(const wchar_t* title) {
 
 HWND MessageBoxWindow() { return DialogWindow(kMainTitle); }
 
+void PrintLine(const std::wstring& text) {
+  std::string bytes(text.size() * 3 + 1, '\0');
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
+                                    static_cast<int>(bytes.size()), nullptr, nullptr);
+  std::fwrite(bytes.data(), 1, n > 0 ? static_cast<size_t>(n) : 0, stdout);
+  std::fputc('\n', stdout);
+}
+
 BOOL CALLBACK PrintStaticText(HWND hwnd, LPARAM) {
   wchar_t name[64] = {}, text[512] = {};
   GetClassNameW(hwnd, name, 64);
   GetWindowTextW(hwnd, text, 512);
-  if (std::wstring(name) == L"Static" && text[0]) std::printf("%ls\n", text);
+  if (std::wstring(name) == L"Static" && text[0]) PrintLine(text);
   return TRUE;
 }
 
 std::wstring Widen(const char* text) {
-  std::wstring wide;
-  for (; *text; ++text) wide.push_back(static_cast<unsigned char>(*text));
+  wchar_t wide[512] = {};
+  MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 512);
   return wide;
 }
 
@@ -211,6 +227,51 @@ int FocusId() {
   if (!main || !GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info)) return 1;
   std::printf("%d\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0);
   return 0;
+}
+
+// The dialog box the program shows in front of its main window: its one
+// enabled, visible top-level window besides the main window (a modal box
+// disables the window it was opened from).
+BOOL CALLBACK MatchFront(HWND hwnd, LPARAM param) {
+  auto* front = reinterpret_cast<HWND*>(param);
+  if (hwnd == MainWindow() || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+  *front = hwnd;
+  return FALSE;
+}
+
+HWND FrontDialog() {
+  HWND front = nullptr;
+  if (HWND main = MainWindow()) {
+    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), MatchFront, reinterpret_cast<LPARAM>(&front));
+  }
+  return front;
+}
+
+// The hook library measures inside the program's process; it lies beside
+// this probe and reports through its shared section.
+int TextFit(HWND window) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring library = path;
+  library = library.substr(0, library.find_last_of(L'\\') + 1) + L"panel_text_fit.dll";
+  HMODULE module = LoadLibraryW(library.c_str());
+  // Through void(*)() because FARPROC has no prototype worth keeping.
+  auto hookProcedure = reinterpret_cast<HOOKPROC (*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(module, "TextFitHookProcedure")));
+  auto sharedReport = reinterpret_cast<tavel::test::TextFitReport* (*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(module, "TextFitSharedReport")));
+  if (!window || !hookProcedure || !sharedReport) return 2;
+  HOOKPROC hook = hookProcedure();
+  tavel::test::TextFitReport* report = sharedReport();
+  report->window = window;
+  HHOOK installed = SetWindowsHookExW(WH_CALLWNDPROC, hook, module, GetWindowThreadProcessId(window, nullptr));
+  DWORD_PTR result = 0;
+  const bool answered = installed && SendMessageTimeoutW(window, tavel::test::TextFitMessage(), 0, 0,
+                                                         SMTO_ABORTIFHUNG, 20000, &result);
+  if (installed) UnhookWindowsHookEx(installed);
+  std::fputs(report->lines, stdout);
+  std::printf("%ld texts measured, %ld too long\n", report->measured, report->tooLong);
+  return answered && report->measured > 0 && report->tooLong == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -226,7 +287,7 @@ int main(int argc, char** argv) {
   if (command == "foreground") {
     wchar_t text[256] = {};
     GetWindowTextW(GetForegroundWindow(), text, 256);
-    std::printf("%ls\n", text);
+    PrintLine(text);
     return 0;
   }
   if (command == "tab") {
@@ -250,7 +311,7 @@ int main(int argc, char** argv) {
     if (!control) return 1;
     wchar_t text[512] = {};
     GetWindowTextW(control, text, 512);
-    std::printf("%ls\n", text);
+    PrintLine(text);
     return 0;
   }
   if (command == "enabled" && argc == 3) {
@@ -286,14 +347,14 @@ int main(int argc, char** argv) {
     if (!control) return 1;
     const int selected = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
     if (selected < 0 || !ListItemText(control, selected, text)) return 1;
-    std::printf("%ls\n", text.c_str());
+    PrintLine(text);
     return 0;
   }
   if (command == "item-text" && argc == 4) {
     HWND control = VisibleControl(std::atoi(argv[2]));
     std::wstring text;
     if (!control || !ListItemText(control, std::atoi(argv[3]), text)) return 1;
-    std::printf("%ls\n", text.c_str());
+    PrintLine(text);
     return 0;
   }
   if (command == "item-image" && argc == 4) {
@@ -317,6 +378,24 @@ int main(int argc, char** argv) {
     if (!box) return 1;
     EnumChildWindows(box, PrintStaticText, 0);
     return 0;
+  }
+  if (command == "front-title") {
+    wchar_t text[256] = {};
+    HWND front = FrontDialog();
+    if (!front) return 1;
+    GetWindowTextW(front, text, 256);
+    PrintLine(text);
+    return 0;
+  }
+  if (command == "front-click" && argc == 3) {
+    HWND control = GetDlgItem(FrontDialog(), std::atoi(argv[2]));
+    return control && PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  if (command == "fit" && argc == 3) {
+    const std::string which = argv[2];
+    if (which == "main") return TextFit(MainWindow());
+    if (which == "front") return TextFit(FrontDialog());
+    return 2;
   }
   if (command == "message-ok") {
     HWND box = MessageBoxWindow();
