@@ -28,7 +28,7 @@
 //   fit main|front         measures every control's text of the main window or
 //                          of the dialog box in front with the control's own
 //                          font; lists what does not fit; 0 = all fit
-// Texts are printed and titles taken in UTF-8.
+// Texts are printed in UTF-8.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -213,8 +213,8 @@ BOOL CALLBACK PrintStaticText(HWND hwnd, LPARAM) {
 }
 
 std::wstring Widen(const char* text) {
-  wchar_t wide[512] = {};
-  MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 512);
+  std::wstring wide;
+  for (; *text; ++text) wide.push_back(static_cast<unsigned char>(*text));
   return wide;
 }
 
@@ -388,8 +388,13 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "front-click" && argc == 3) {
-    HWND control = GetDlgItem(FrontDialog(), std::atoi(argv[2]));
-    return control && PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;
+    // The notification a click sends: a posted BM_CLICK can be lost while
+    // the box is just getting back the input from one it opened.
+    HWND front = FrontDialog();
+    const int id = std::atoi(argv[2]);
+    HWND control = GetDlgItem(front, id);
+    return control && PostMessageW(front, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                                   reinterpret_cast<LPARAM>(control)) ? 0 : 1;
   }
   if (command == "fit" && argc == 3) {
     const std::string which = argv[2];
