@@ -17,7 +17,7 @@ bool IsExtended(const unsigned char* bytes) {
 // DLGTEMPLATE:   style, exStyle, cdit, x...
 constexpr size_t kExtendedRect = 18;
 constexpr size_t kPlainRect = 10;
-// After the rectangle: menu, window class and title, then the font.
+// Where the menu, window class and title fields start; the font follows them.
 constexpr size_t kExtendedFields = 26;
 constexpr size_t kPlainFields = 18;
 
