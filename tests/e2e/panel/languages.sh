@@ -36,7 +36,8 @@ text_of() {
 has_locale() { locale -a | grep -qix "$(sed 's/UTF-8/utf8/' <<<"$1")"; }
 # Korean systems draw dialogs in Gulim; the prefix has no such font, and
 # without this Wine picks a Korean font that lacks Latin accents.
-"$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Gulim /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+replacements='HKCU\Software\Wine\Fonts\Replacements'
+"$WINE" reg add "$replacements" /v Gulim /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
 # Without a window manager Wine waits two seconds for one whenever a window
 # of the program closes; windows it does not hand to a manager close at once.
 unmanaged='HKCU\Software\Wine\AppDefaults\Tavelpanel.exe\X11 Driver'
@@ -54,7 +55,7 @@ shot() { [ "$full" = yes ] && screenshot "languages/$1"; return 0; }
 
 # The About box, then a message: a first key without a second one on the
 # notebook page, which Apply refuses with the message whose insert names the
-# row. Each box is measured and shown; a box closing takes Wine a while.
+# row. The About box is measured; both are photographed.
 about_and_message() {
   local file=$1 name=$2 expected
   probe post 0x0112 16  # WM_SYSCOMMAND IDM_ABOUTBOX
@@ -123,5 +124,6 @@ else
 fi
 
 "$WINE" reg delete "$unmanaged" /f >/dev/null 2>&1
+"$WINE" reg delete "$replacements" /v Gulim /f >/dev/null 2>&1
 clean_registry
 finish
