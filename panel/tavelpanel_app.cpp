@@ -13,6 +13,8 @@
 #include "panel/core/monitor_run_state.h"
 #include "panel/core/settings_loading.h"
 #include "panel/core/start_mode.h"
+#include "panel/core/ui_language.h"
+#include "panel/framework/program_resources.h"
 #include "panel/framework/resource_text.h"
 #include "panel/main_window.h"
 #include "panel/res/resource.h"
@@ -52,6 +54,7 @@ CTavelpanelApp::~CTavelpanelApp() {
 }
 
 int CTavelpanelApp::Run(const wchar_t* commandLine) {
+  ui::UseResourceLanguage(ResourceLanguageFor(GetUserDefaultUILanguage()));
   switch (SelectStartMode(commandLine ? commandLine : L"")) {
     case StartMode::Stop:
       StopRunningProgram();

@@ -1,5 +1,7 @@
 #include "panel/framework/dialog.h"
 
+#include "panel/framework/program_resources.h"
+
 namespace tavel::ui {
 
 CDialog::~CDialog() {
@@ -8,14 +10,14 @@ CDialog::~CDialog() {
 
 INT_PTR CDialog::DoModal(HWND parent) {
   modal_ = true;
-  return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent,
-                         StaticProc, reinterpret_cast<LPARAM>(this));
+  return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), ProgramDialog(templateId_), parent,
+                                 StaticProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool CDialog::CreateModeless(HWND parent) {
   modal_ = false;
-  return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent,
-                            StaticProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+  return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), ProgramDialog(templateId_), parent,
+                                    StaticProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM) {

@@ -1,13 +1,15 @@
 #include "panel/framework/property_page.h"
 
+#include "panel/framework/program_resources.h"
+
 namespace tavel::ui {
 
 PROPSHEETPAGEW CPropertyPage::Describe() {
   PROPSHEETPAGEW page{};
   page.dwSize = sizeof page;
-  page.dwFlags = PSP_DEFAULT;
+  page.dwFlags = PSP_DLGINDIRECT;
   page.hInstance = GetModuleHandleW(nullptr);
-  page.pszTemplate = MAKEINTRESOURCEW(TemplateId());
+  page.pResource = ProgramDialog(TemplateId());
   page.pfnDlgProc = PageProc;
   page.lParam = reinterpret_cast<LPARAM>(this);
   return page;

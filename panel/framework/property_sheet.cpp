@@ -14,6 +14,12 @@ constexpr int kSheetButtons[] = {IDOK, IDCANCEL, IDHELP, kSheetApplyButton};
 constexpr DWORD kFrameStyles = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
                                DS_MODALFRAME | DS_CONTEXTHELP;
 
+// The sheet measures its pages in its own font, which the system's language
+// chooses (Japanese systems use a larger one); in a larger font the sheet
+// would outgrow both its pages and the dialog around it. It gets the pages'
+// font size instead, taken before the sheet is made.
+WORD pageFontPoints = 0;
+
 }  // namespace
 
 int CALLBACK CPropertySheet::BeforeCreate(HWND, UINT message, LPARAM lParam) {
@@ -27,6 +33,7 @@ int CALLBACK CPropertySheet::BeforeCreate(HWND, UINT message, LPARAM lParam) {
     std::memcpy(&exStyle, s.exStyle, sizeof exStyle);
     exStyle = (exStyle & ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE)) | WS_EX_CONTROLPARENT;
     std::memcpy(s.exStyle, &exStyle, sizeof exStyle);
+    if (pageFontPoints) SetFontPoints(reinterpret_cast<void*>(lParam), pageFontPoints);
   }
   return 0;
 }
@@ -34,6 +41,7 @@ int CALLBACK CPropertySheet::BeforeCreate(HWND, UINT message, LPARAM lParam) {
 bool CPropertySheet::CreateChild(HWND parent) {
   std::vector<PROPSHEETPAGEW> pages;
   for (CPropertyPage* page : pages_) pages.push_back(page->Describe());
+  if (!pages.empty()) pageFontPoints = FontPointsOf(pages.front().pResource).value_or(0);
 
   PROPSHEETHEADERW header{};
   header.dwSize = sizeof header;

@@ -4,7 +4,8 @@
 
 namespace tavel::ui {
 
-// A string of the program's string table; empty when it has none.
+// A string of the program's string table in the language of its user
+// interface; empty when it has none.
 std::wstring LoadText(unsigned id);
 
 }  // namespace tavel::ui

@@ -21,8 +21,23 @@ struct Row {
   std::optional<std::wstring> second;
 };
 
+// Notepad shows the report in a fixed-pitch font, where Chinese, Japanese
+// and Korean characters take two columns.
+bool TakesTwoColumns(wchar_t c) {
+  return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+         (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+         (c >= 0xFFE0 && c <= 0xFFE6);
+}
+
+size_t Columns(const std::wstring& text) {
+  size_t columns = 0;
+  for (wchar_t c : text) columns += TakesTwoColumns(c) ? 2 : 1;
+  return columns;
+}
+
 std::wstring Padded(const std::wstring& text, size_t width) {
-  return text + std::wstring(width > text.size() ? width - text.size() : 0, L' ');
+  const size_t columns = Columns(text);
+  return text + std::wstring(width > columns ? width - columns : 0, L' ');
 }
 
 // Labels line up their " = ", combinations their " + ": the first keys are
@@ -30,8 +45,8 @@ std::wstring Padded(const std::wstring& text, size_t width) {
 std::vector<std::wstring> RowTexts(const std::vector<Row>& rows) {
   size_t labelWidth = 0, keyWidth = 0;
   for (const Row& row : rows) {
-    labelWidth = std::max(labelWidth, row.label.size());
-    keyWidth = std::max(keyWidth, row.first.size());
+    labelWidth = std::max(labelWidth, Columns(row.label));
+    keyWidth = std::max(keyWidth, Columns(row.first));
   }
   std::vector<std::wstring> texts;
   for (const Row& row : rows) {
@@ -138,10 +153,10 @@ std::wstring BuildSummaryReport(const SummaryInput& input, const TextSource& tex
   const std::vector<std::wstring> sections[] = {RowTexts(NotebookRows(input, texts)),
                                                 RowTexts(ExternalRows(input, texts)),
                                                 RowTexts(SpecialCharacterRows(input, texts))};
-  size_t longest = std::max({title.size(), notebook.size(), external.size(), special.size(),
-                             end.size()});
+  size_t longest = std::max({Columns(title), Columns(notebook), Columns(external), Columns(special),
+                             Columns(end)});
   for (const auto& rows : sections) {
-    for (const std::wstring& row : rows) longest = std::max(longest, row.size());
+    for (const std::wstring& row : rows) longest = std::max(longest, Columns(row));
   }
   const size_t ruleLength = longest + 10;
 
@@ -158,7 +173,7 @@ std::wstring BuildSummaryReport(const SummaryInput& input, const TextSource& tex
   report.Line(L"");
   // Each section's dashes are as long as its heading's reference plus five.
   const std::wstring headings[] = {notebook, external, special};
-  const size_t dashes[] = {title.size() + 5, external.size() + 5, special.size() + 5};
+  const size_t dashes[] = {Columns(title) + 5, Columns(external) + 5, Columns(special) + 5};
   for (size_t s = 0; s < std::size(sections); ++s) {
     report.IndentedRule(L'-', dashes[s]);
     report.Indented(headings[s]);

@@ -1,16 +1,19 @@
 // Shows Tavelpanel's dialog templates and artwork on their own, so they can be
 // looked at (and screenshot) without the program, and checks that every
 // template can be instantiated.
-//   preview check        create every template once; exit code = failures
+//   preview check        create every template in every language of the
+//                        string table; exit code = failures
 //   preview show <id>    show one template until its window is closed
 //                        (a page id shows the four pages in a property sheet)
 //   preview icons        a window with every icon and the caption band
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string_view>
+#include <vector>
 
 #include "resource.h"
 
@@ -279,19 +282,45 @@ int RunLoop() {
     return 0;
 }
 
+BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found) {
+    reinterpret_cast<std::vector<WORD>*>(found)->push_back(language);
+    return TRUE;
+}
+
+std::vector<WORD> LanguagesOf(LPCWSTR type, LPCWSTR name) {
+    std::vector<WORD> found;
+    EnumResourceLanguagesW(GetModuleHandleW(nullptr), type, name, AddLanguage,
+                           reinterpret_cast<LONG_PTR>(&found));
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+const DLGTEMPLATE* TemplateIn(int id, WORD language) {
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceExW(inst, RT_DIALOG, MAKEINTRESOURCEW(id), language);
+    return found ? static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(inst, found))) : nullptr;
+}
+
 int Check() {
     HINSTANCE inst = GetModuleHandleW(nullptr);
     HWND host = CreateHost(L"check", 100, 100);
+    // Every language of the string table has every template.
+    const auto languages = LanguagesOf(RT_STRING, MAKEINTRESOURCEW(IDS_MAIN_TITLE / 16 + 1));
     int failures = 0;
     for (int id : kDialogs) {
-        HWND dlg = CreateDialogParamW(inst, MAKEINTRESOURCEW(id), IsChildTemplate(id) ? host : nullptr,
-                                      SampleProc, 0);
-        int controls = 0;
-        for (HWND c = dlg ? GetWindow(dlg, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT))
-            ++controls;
-        std::printf("dialog %d: %s, %d controls\n", id, dlg ? "created" : "FAILED", controls);
-        if (!dlg) ++failures;
-        if (dlg) DestroyWindow(dlg);
+        const auto found = LanguagesOf(RT_DIALOG, MAKEINTRESOURCEW(id));
+        std::printf("dialog %d: %zu languages, the strings %zu\n", id, found.size(), languages.size());
+        if (found != languages) ++failures;
+        for (WORD language : found) {
+            HWND dlg = CreateDialogIndirectParamW(inst, TemplateIn(id, language),
+                                                  IsChildTemplate(id) ? host : nullptr, SampleProc, 0);
+            int controls = 0;
+            for (HWND c = dlg ? GetWindow(dlg, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT))
+                ++controls;
+            std::printf("  language %04x: %s, %d controls\n", language, dlg ? "created" : "FAILED", controls);
+            if (!dlg) ++failures;
+            if (dlg) DestroyWindow(dlg);
+        }
     }
     DestroyWindow(host);
     return failures;

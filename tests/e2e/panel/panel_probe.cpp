@@ -36,6 +36,12 @@
 //                          test has shown: "EVENT_MS HOOK_US" lines
 //   observe SECONDS        watches the keys with a low-level hook for that
 //                          long: "key VK FLAGS" lines
+//   front-title            title of the dialog box in front of the main window
+//   front-click ID         clicks button ID of that dialog box
+//   fit main|front         measures every control's text of the main window or
+//                          of the dialog box in front with the control's own
+//                          font; lists what does not fit; 0 = all fit
+// Texts are printed in UTF-8.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -45,6 +51,7 @@
 #include <string>
 
 #include "../hook/key_observer.h"
+#include "tests/e2e/panel/text_fit.h"
 
 namespace {
 
@@ -208,11 +215,19 @@ HWND DialogWindow(const wchar_t* title) {
 
 HWND MessageBoxWindow() { return DialogWindow(kMainTitle); }
 
+void PrintLine(const std::wstring& text) {
+  std::string bytes(text.size() * 3 + 1, '\0');
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
+                                    static_cast<int>(bytes.size()), nullptr, nullptr);
+  std::fwrite(bytes.data(), 1, n > 0 ? static_cast<size_t>(n) : 0, stdout);
+  std::fputc('\n', stdout);
+}
+
 BOOL CALLBACK PrintStaticText(HWND hwnd, LPARAM) {
   wchar_t name[64] = {}, text[512] = {};
   GetClassNameW(hwnd, name, 64);
   GetWindowTextW(hwnd, text, 512);
-  if (std::wstring(name) == L"Static" && text[0]) std::printf("%ls\n", text);
+  if (std::wstring(name) == L"Static" && text[0]) PrintLine(text);
   return TRUE;
 }
 
@@ -274,6 +289,51 @@ int PrintProgramOf(HWND window) {
   return 0;
 }
 
+// The dialog box the program shows in front of its main window: its one
+// enabled, visible top-level window besides the main window (a modal box
+// disables the window it was opened from).
+BOOL CALLBACK MatchFront(HWND hwnd, LPARAM param) {
+  auto* front = reinterpret_cast<HWND*>(param);
+  if (hwnd == MainWindow() || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+  *front = hwnd;
+  return FALSE;
+}
+
+HWND FrontDialog() {
+  HWND front = nullptr;
+  if (HWND main = MainWindow()) {
+    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), MatchFront, reinterpret_cast<LPARAM>(&front));
+  }
+  return front;
+}
+
+// The hook library measures inside the program's process; it lies beside
+// this probe and reports through its shared section.
+int TextFit(HWND window) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring library = path;
+  library = library.substr(0, library.find_last_of(L'\\') + 1) + L"panel_text_fit.dll";
+  HMODULE module = LoadLibraryW(library.c_str());
+  // Through void(*)() because FARPROC has no prototype worth keeping.
+  auto hookProcedure = reinterpret_cast<HOOKPROC (*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(module, "TextFitHookProcedure")));
+  auto sharedReport = reinterpret_cast<tavel::test::TextFitReport* (*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(module, "TextFitSharedReport")));
+  if (!window || !hookProcedure || !sharedReport) return 2;
+  HOOKPROC hook = hookProcedure();
+  tavel::test::TextFitReport* report = sharedReport();
+  report->window = window;
+  HHOOK installed = SetWindowsHookExW(WH_CALLWNDPROC, hook, module, GetWindowThreadProcessId(window, nullptr));
+  DWORD_PTR result = 0;
+  const bool answered = installed && SendMessageTimeoutW(window, tavel::test::TextFitMessage(), 0, 0,
+                                                         SMTO_ABORTIFHUNG, 20000, &result);
+  if (installed) UnhookWindowsHookEx(installed);
+  std::fputs(report->lines, stdout);
+  std::printf("%ld texts measured, %ld too long\n", report->measured, report->tooLong);
+  return answered && report->measured > 0 && report->tooLong == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -287,7 +347,7 @@ int main(int argc, char** argv) {
   if (command == "foreground") {
     wchar_t text[256] = {};
     GetWindowTextW(GetForegroundWindow(), text, 256);
-    std::printf("%ls\n", text);
+    PrintLine(text);
     return 0;
   }
   if (command == "tab") {
@@ -311,7 +371,7 @@ int main(int argc, char** argv) {
     if (!control) return 1;
     wchar_t text[512] = {};
     GetWindowTextW(control, text, 512);
-    std::printf("%ls\n", text);
+    PrintLine(text);
     return 0;
   }
   if (command == "enabled" && argc == 3) {
@@ -366,14 +426,14 @@ int main(int argc, char** argv) {
     if (!control) return 1;
     const int selected = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
     if (selected < 0 || !ListItemText(control, selected, text)) return 1;
-    std::printf("%ls\n", text.c_str());
+    PrintLine(text);
     return 0;
   }
   if (command == "item-text" && argc == 4) {
     HWND control = VisibleControl(std::atoi(argv[2]));
     std::wstring text;
     if (!control || !ListItemText(control, std::atoi(argv[3]), text)) return 1;
-    std::printf("%ls\n", text.c_str());
+    PrintLine(text);
     return 0;
   }
   if (command == "item-image" && argc == 4) {
@@ -410,6 +470,29 @@ int main(int argc, char** argv) {
   }
   if (command == "key-delays") return KeyDelays();
   if (command == "observe" && argc == 3) return Observe(Number(argv[2]));
+  if (command == "front-title") {
+    wchar_t text[256] = {};
+    HWND front = FrontDialog();
+    if (!front) return 1;
+    GetWindowTextW(front, text, 256);
+    PrintLine(text);
+    return 0;
+  }
+  if (command == "front-click" && argc == 3) {
+    // The notification a click sends: a posted BM_CLICK can be lost while
+    // the box is just getting back the input from one it opened.
+    HWND front = FrontDialog();
+    const int id = std::atoi(argv[2]);
+    HWND control = GetDlgItem(front, id);
+    return control && PostMessageW(front, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                                   reinterpret_cast<LPARAM>(control)) ? 0 : 1;
+  }
+  if (command == "fit" && argc == 3) {
+    const std::string which = argv[2];
+    if (which == "main") return TextFit(MainWindow());
+    if (which == "front") return TextFit(FrontDialog());
+    return 2;
+  }
   if (command == "message-ok") {
     HWND box = MessageBoxWindow();
     return box && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;

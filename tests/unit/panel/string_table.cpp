@@ -1,5 +1,7 @@
 #include "tests/unit/panel/string_table.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -25,6 +27,13 @@ std::wstring FromUtf8(const std::string& bytes) {
   return text;
 }
 
+std::string Unquoted(std::string value) {
+  for (size_t at = value.find("\"\""); at != std::string::npos; at = value.find("\"\"", at + 1)) {
+    value.erase(at, 1);
+  }
+  return value;
+}
+
 }  // namespace
 
 std::string ReadFile(const std::string& path) {
@@ -48,20 +57,44 @@ std::map<long, std::wstring> ReadStringTable(const Defines& defines, const std::
   std::map<long, std::wstring> table;
   std::istringstream lines(ReadFile(kResDir + "/" + file));
   const std::regex entry(R"(^\s*(\w+)(?:\s*\+\s*(\d+))?\s+\"(.*)\"\s*$)");
+  bool inTable = false;
+  for (std::string text; std::getline(lines, text);) {
+    if (text.rfind("STRINGTABLE", 0) == 0) inTable = true;
+    if (text == "END") inTable = false;
+    std::smatch m;
+    if (!inTable || !std::regex_match(text, m, entry)) continue;
+    const auto id = defines.find(m[1]);
+    if (id == defines.end()) throw std::runtime_error("unknown string id " + m[1].str());
+    const long number = id->second + (m[2].matched ? std::stol(m[2]) : 0);
+    if (table.count(number)) throw std::runtime_error("string id given twice: " + text);
+    table[number] = FromUtf8(Unquoted(m[3]));
+  }
+  return table;
+}
+
+std::map<std::string, std::wstring> ReadDialogTexts(const std::string& file) {
+  std::map<std::string, std::wstring> texts;
+  std::istringstream lines(ReadFile(kResDir + "/" + file));
+  const std::regex entry(R"(^#define\s+(TXT_\w+)\s+\"(.*)\"\s*$)");
   for (std::string text; std::getline(lines, text);) {
     std::smatch m;
     if (!std::regex_match(text, m, entry)) continue;
-    const auto id = defines.find(m[1]);
-    if (id == defines.end()) throw std::runtime_error("unknown string id " + m[1].str());
-    std::string value = m[3];
-    for (size_t at = value.find("\"\""); at != std::string::npos; at = value.find("\"\"", at + 1)) {
-      value.erase(at, 1);
-    }
-    const long number = id->second + (m[2].matched ? std::stol(m[2]) : 0);
-    if (table.count(number)) throw std::runtime_error("string id given twice: " + text);
-    table[number] = FromUtf8(value);
+    if (texts.count(m[1])) throw std::runtime_error("dialog text given twice: " + text);
+    texts[m[1]] = FromUtf8(Unquoted(m[2]));
   }
-  return table;
+  return texts;
+}
+
+std::vector<std::string> LanguageFiles() {
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(kResDir)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("strings_", 0) == 0 && entry.path().extension() == ".rc") files.push_back(name);
+  }
+  std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+    return (a == "strings_en.rc") != (b == "strings_en.rc") ? a == "strings_en.rc" : a < b;
+  });
+  return files;
 }
 
 }  // namespace tavel::test

@@ -13,9 +13,11 @@
 namespace tavel::panel {
 namespace {
 
-class EnglishTexts : public TextSource {
+// A language's string table, English by default.
+class LanguageTexts : public TextSource {
  public:
-  EnglishTexts() : table_(test::ReadStringTable(test::ReadDefines())) {}
+  explicit LanguageTexts(const std::string& file = "strings_en.rc")
+      : table_(test::ReadStringTable(test::ReadDefines(), file)) {}
   std::wstring Text(unsigned id) const override {
     const auto text = table_.find(static_cast<long>(id));
     return text == table_.end() ? L"?" : text->second;
@@ -31,7 +33,7 @@ constexpr LocalTime kNow{2026, 12, 7, 14, 5, 9};
 // writes the file instead (review it before committing).
 void ExpectGolden(const std::string& name, const SummaryInput& input) {
   const std::string bytes =
-      EncodeReport(BuildSummaryReport(input, EnglishTexts(), L"Documents", kNow));
+      EncodeReport(BuildSummaryReport(input, LanguageTexts(), L"Documents", kNow));
   const std::string path = std::string(TAVEL_GOLDEN_DIR) + "/" + name;
   if (std::getenv("TAVEL_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << bytes;
   EXPECT_EQ(bytes, test::ReadFile(path)) << "differs from " << path;
@@ -79,9 +81,47 @@ TEST(SummaryReport, TheBrandedButtonRowIsNamedByThePlatformChecks) {
     SummaryInput in = Defaults();
     in.extKbMap.entries[kExtBrandedButton] = {vk::RControl, vk::F1};
     in.buttonKind = kind;
-    const std::wstring report = BuildSummaryReport(in, EnglishTexts(), L"Documents", kNow);
+    const std::wstring report = BuildSummaryReport(in, LanguageTexts(), L"Documents", kNow);
     EXPECT_NE(report.find(label), std::wstring::npos);
   }
+}
+
+// Columns as Notepad's fixed-pitch font shows them: two for each Chinese,
+// Japanese or Korean character.
+size_t Columns(const std::wstring& text) {
+  size_t columns = 0;
+  for (wchar_t c : text) columns += c >= 0x1100 ? 2 : 1;
+  return columns;
+}
+
+TEST(SummaryReport, JapaneseRowsLineUpInNotepadsColumns) {
+  SummaryInput in = Defaults();
+  in.vrKbBrwMap.entries[0] = {vk::RShift, vk::BrowserBack};
+  in.vrKbBrwMap.entries[2] = {vk::LControl, vk::BrowserForward};
+  const std::wstring report = BuildSummaryReport(in, LanguageTexts("strings_ja.rc"), L"Documents", kNow);
+  std::vector<std::wstring> lines;
+  for (size_t at = 0, end; (end = report.find(L"\r\n", at)) != std::wstring::npos; at = end + 2) {
+    lines.push_back(report.substr(at, end - at));
+  }
+  // The notebook section: Windows key, then two combinations.
+  std::vector<size_t> equals, plus;
+  for (const std::wstring& line : lines) {
+    if (line.find(L" = ") == std::wstring::npos || line.find(L"\t") != 0) continue;
+    equals.push_back(Columns(line.substr(0, line.find(L" = "))));
+    if (line.find(L" + ") != std::wstring::npos) plus.push_back(Columns(line.substr(0, line.find(L" + "))));
+    if (equals.size() == 3) break;
+  }
+  ASSERT_EQ(equals.size(), 3u);
+  EXPECT_EQ(equals[0], equals[1]);
+  EXPECT_EQ(equals[1], equals[2]);
+  ASSERT_EQ(plus.size(), 2u);
+  EXPECT_EQ(plus[0], plus[1]);
+  // The rules are ten columns longer than the widest line between them.
+  size_t widest = 0;
+  for (const std::wstring& line : lines) {
+    if (line.rfind(L"\t", 0) == 0) widest = std::max(widest, Columns(line.substr(1)));
+  }
+  EXPECT_EQ(Columns(lines[2]), widest + 10);
 }
 
 TEST(SummaryReport, ATranslatedReportIsUtf8WithAByteOrderMark) {
