@@ -195,8 +195,9 @@ CHARACTERS = [
 ]
 
 
-# The pages' symbols at 96, 120, 144 and 192 dpi.
-PAGE_ZOOMS = (1, 1.25, 1.5, 2)
+# The pages' symbols at 96 and 144 dpi; at other resolutions the nearer one
+# is scaled. More sizes would take the program past its size budget.
+PAGE_ZOOMS = (1, 1.5)
 
 
 def render(sizes, draw, crisp, zooms=(1,)):

@@ -148,12 +148,12 @@ TEST(PanelResources, EveryIconHasTheSizesTheProgramDrawsItAt) {
     Defines defines = ReadDefines();
     auto artwork = ReadArtwork();
     using Sizes = std::set<std::pair<int, int>>;
-    // Every symbol at 96, 120, 144 and 192 dpi; the character lists take the
-    // small-icon size (SM_CXSMICON), the others their size scaled by the dpi.
-    const Sizes key{{16, 16}, {20, 20}, {24, 24}, {32, 32}};
-    const Sizes wide{{32, 16}, {40, 20}, {48, 24}, {64, 32}};
-    const Sizes button{{48, 16}, {60, 20}, {72, 24}, {96, 32}};
-    const Sizes small = key;
+    // Every symbol at 96 and 144 dpi; the character lists take the small-icon
+    // size (SM_CXSMICON) of 96, 120, 144 and 192 dpi.
+    const Sizes key{{16, 16}, {24, 24}};
+    const Sizes wide{{32, 16}, {48, 24}};
+    const Sizes button{{48, 16}, {72, 24}};
+    const Sizes small{{16, 16}, {20, 20}, {24, 24}, {32, 32}};
     std::map<std::string, Sizes> needed = {
         {"IDI_TAVELKIT", {{16, 16}, {32, 32}, {48, 48}}},
         {"IDI_OSTRA_BUTTON", button}, {"IDI_VARO_BUTTON", button}, {"IDI_VELMORA_BUTTON", button},
