@@ -20,11 +20,19 @@ constexpr uint32_t kInjectedKeyUpFlag = 0x02;  // KEYEVENTF_KEYUP
 
 bool IsBrowserKey(Vk key) { return key == vk::BrowserBack || key == vk::BrowserForward; }
 
+// Korean keyboards report their right Alt and right Ctrl keys as Han/Yeong
+// and Hanja.
+bool IsKoreanRightAlt(const KeyEvent& ev) {
+  return !IsInjected(ev) && ev.vkCode == vk::KoreanHangul && ev.scanCode == kKoreanRightAltScan;
+}
+bool IsKoreanRightCtrl(const KeyEvent& ev) {
+  return !IsInjected(ev) && ev.vkCode == vk::KoreanHanja && ev.scanCode == kKoreanRightCtrlScan;
+}
+
 // The key a Korean right-hand key stands for when it is taken over.
 Vk KoreanEquivalent(const KeyEvent& ev) {
-  if (IsInjected(ev)) return ev.vkCode;
-  if (ev.vkCode == vk::KoreanHangul && ev.scanCode == kKoreanRightAltScan) return vk::RMenu;
-  if (ev.vkCode == vk::KoreanHanja && ev.scanCode == kKoreanRightCtrlScan) return vk::RControl;
+  if (IsKoreanRightAlt(ev)) return vk::RMenu;
+  if (IsKoreanRightCtrl(ev)) return vk::RControl;
   return ev.vkCode;
 }
 
@@ -111,10 +119,9 @@ void KeyboardHookEngine::Record(const KeyEvent& ev) {
 }
 
 void KeyboardHookEngine::TrackKoreanKeys(const KeyEvent& ev) {
-  if (IsInjected(ev)) return;
   const uint32_t down = IsKeyUp(ev) ? 0 : 1;
-  if (ev.vkCode == vk::KoreanHangul && ev.scanCode == kKoreanRightAltScan) state_.koreanRightAltDown = down;
-  if (ev.vkCode == vk::KoreanHanja && ev.scanCode == kKoreanRightCtrlScan) state_.koreanRightCtrlDown = down;
+  if (IsKoreanRightAlt(ev)) state_.koreanRightAltDown = down;
+  if (IsKoreanRightCtrl(ev)) state_.koreanRightCtrlDown = down;
 }
 
 // After the utility manager has been started from the keyboard, the previous
@@ -224,14 +231,12 @@ bool KeyboardHookEngine::SwallowAltGrCtrl(const KeyEvent& ev) {
 }
 
 void KeyboardHookEngine::AdjustKoreanKeys(KeyEvent& ev) const {
-  if (IsInjected(ev)) return;
+  const Vk equivalent = KoreanEquivalent(ev);
+  if (equivalent == ev.vkCode) return;
   for (const KeyRemap& e : state_.vrKbMap.entries) {
-    if (e.physicalKey == e.emulatedKey) continue;
-    if (e.physicalKey == vk::RMenu && ev.vkCode == vk::KoreanHangul && ev.scanCode == kKoreanRightAltScan) {
-      ev.vkCode = vk::RMenu;
-    }
-    if (e.physicalKey == vk::RControl && ev.vkCode == vk::KoreanHanja && ev.scanCode == kKoreanRightCtrlScan) {
-      ev.vkCode = vk::RControl;
+    if (e.physicalKey == equivalent && e.physicalKey != e.emulatedKey) {
+      ev.vkCode = equivalent;
+      return;
     }
   }
 }
