@@ -77,15 +77,20 @@ click_tab() {
 }
 keys() { xdotool key "$@"; sleep 0.5; }
 # Picks item N of the drop-down list ID the way a user does: a click opens
-# it, Home and N times Down move to the item, Enter takes it.
+# it, Home and N times Down move to the item, Enter takes it. The keys wait
+# for the list to be open (keys for a closed list do other things), and the
+# next step for it to be closed again.
+dropped() { probe dropped "$1"; }
+not_dropped() { ! dropped "$1"; }
 choose() {
   local at
   at=$(probe center "$1") || return 1
   xdotool mousemove $at click 1
-  sleep 0.4
+  eventually dropped "$1" || return 1
   xdotool key Home
   for _ in $(seq "$2"); do xdotool key Down; done
   xdotool key Return
+  eventually not_dropped "$1"
   sleep 0.5
 }
 selection_is() { [ "$(probe selection "$1")" = "$2" ]; }

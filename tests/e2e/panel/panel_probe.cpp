@@ -21,6 +21,7 @@
 //   program TITLE          full path of the program of the window TITLE
 //   program-of-class NAME  the same for the top-level window of class NAME
 //   center ID              screen centre of the visible control ID: "x y"
+//   dropped ID             whether the drop-down list ID is open
 //   selection ID           selected position of list ID
 //   selected-text ID       text of the selected item of list ID
 //   item-text ID INDEX     text of item INDEX of list ID
@@ -413,6 +414,10 @@ int main(int argc, char** argv) {
     if (!control || !GetWindowRect(control, &r)) return 1;
     std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
     return 0;
+  }
+  if (command == "dropped" && argc == 3) {
+    HWND control = VisibleControl(std::atoi(argv[2]));
+    return control && SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) ? 0 : 1;
   }
   if (command == "selection" && argc == 3) {
     HWND control = VisibleControl(std::atoi(argv[2]));
