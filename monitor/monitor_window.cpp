@@ -14,8 +14,11 @@ void MonitorWindow::HandleMessage(WindowHandle self, uint32_t message, uintptr_t
   switch (message) {
     case WM_CREATE_MESSAGE: return OnCreate(self);
     // Reached only when WM_QUIT is sent to the window itself; a posted one
-    // ends the message loop before any window sees it.
-    case WM_QUIT_MESSAGE: return parts_.hook.RemoveKeyboardHook();
+    // ends the message loop before any window sees it. The hook stays off:
+    // the keeper puts back only what the system took away.
+    case WM_QUIT_MESSAGE:
+      hookKeeper_.StandDown();
+      return parts_.hook.RemoveKeyboardHook();
     case WM_TIMER_MESSAGE: return OnTimer(static_cast<uint32_t>(wParam));
     case WM_DEVICECHANGE_MESSAGE: return OnDeviceChange(wParam);
     case WM_FN_FUNCTION_REQUEST:

@@ -63,6 +63,7 @@ CTavelKWnd::CTavelKWnd(PanelContext& context)
       context_(context),
       pageEnvironment_{context,
                        product_.disabled,
+                       [this] { return GetParent(Handle()); },
                        [this] { EnableWindow(Item(IDC_APPLY_BUTTON), TRUE); },
                        [this] { OpenHelp(context_.registry); },
                        [this] { return pages_.keySens.EnableChecked(); }},

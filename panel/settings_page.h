@@ -17,6 +17,9 @@ namespace tavel::panel {
 struct PageEnvironment {
   PanelContext& context;  // the settings, the registry and the machine
   const bool& productDisabled;
+  // The program's main window, owner of the pages' message boxes, even of
+  // a page not opened yet.
+  std::function<HWND()> mainWindow;
   std::function<void()> settingChanged;
   std::function<void()> openHelp;
   // The Key Sensitivity page's "Enable Browser Keys" as the user left it.
@@ -45,6 +48,7 @@ class CSettingsPage : public ui::CPropertyPage {
 
  protected:
   PageEnvironment& Env() const { return env_; }
+  HWND MessageOwner() const { return env_.mainWindow(); }
   const PanelSettings& Settings() const { return env_.context.settings; }
   // The saved value behind the check box, shown when the page opens, and
   // how the box shows it.

@@ -35,8 +35,11 @@ namespace {
 
 constexpr wchar_t kInstanceMutex[] = L"TavelpanelInstanceMutex";
 
-// The running program is found by its title.
-HWND FindRunningProgram() { return FindWindowW(nullptr, ui::LoadText(IDS_MAIN_TITLE).c_str()); }
+// The running program is found by its class and title: a folder window
+// showing the installation folder bears the same title.
+HWND FindRunningProgram() {
+  return FindWindowW(ui::kPlainWindowClass, ui::LoadText(IDS_MAIN_TITLE).c_str());
+}
 
 bool MonitorRuns() { return FindWindowA(kMonitorWindowClass, nullptr) != nullptr; }
 

@@ -11,6 +11,8 @@ namespace tavel::panel {
 namespace {
 
 constexpr char kRunValueName[] = "TAVELMON";
+// Under emulation a start takes the better part of a second.
+constexpr DWORD kMonitorStartStopLimitMs = 10000;
 
 }  // namespace
 
@@ -33,9 +35,13 @@ void Win32MonitorControl::DeleteRunValue() {
 bool Win32MonitorControl::RunValueExists() { return HasStartupEntry(registry_, kRunValueName); }
 
 // The monitor beside this program, by its full path: a "Tavelmon.exe" in the
-// current folder must never be the one that runs.
+// current folder must never be the one that runs. Each start and stop is
+// over before the next one: a monitor started is waiting for messages (its
+// window there for a stop to find), a stop has seen the monitor end. Bounded,
+// so that a monitor that does not answer cannot hang this program.
 void Win32MonitorControl::LaunchMonitor(bool stop) {
-  StartProgramAt(BesideProgram(L"Tavelmon.exe"), stop ? L"/x" : L"", SW_HIDE);
+  StartProgramAt(BesideProgram(L"Tavelmon.exe"), stop ? L"/x" : L"", SW_HIDE,
+                 stop ? StartWait::Exit : StartWait::InputIdle, kMonitorStartStopLimitMs);
 }
 
 }  // namespace tavel::panel

@@ -2,7 +2,8 @@
 
 namespace tavel {
 
-bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, WORD show) {
+bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, WORD show,
+                    StartWait wait, DWORD limitMs) {
   if (program.empty()) return false;
   std::wstring commandLine = L"\"" + program + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
@@ -16,6 +17,8 @@ bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, 
     return false;
   }
   CloseHandle(process.hThread);
+  if (wait == StartWait::InputIdle) WaitForInputIdle(process.hProcess, limitMs);
+  if (wait == StartWait::Exit) WaitForSingleObject(process.hProcess, limitMs);
   CloseHandle(process.hProcess);
   return true;
 }
