@@ -11,8 +11,8 @@
 #   does, without the unwinder, the exception classes and their strings.
 # - Function-local statics without guards: each one in the product is first
 #   used on the thread that owns it (the hook engine and the eject worker
-#   object on the monitor's main thread, the help control and the screen's
-#   DPI on the configuration program's window thread). The guards would bring
+#   object on the monitor's main thread, the screen's DPI on the
+#   configuration program's window thread). The guards would bring
 #   in the POSIX thread library and the exception machinery.
 if(NOT WIN32)
   return()

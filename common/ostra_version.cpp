@@ -1,29 +1,12 @@
 #include "common/ostra_version.h"
 
+#include <cstdlib>
+
 namespace tavel {
 
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-}  // namespace
-
-bool IsOstraVersion4OrLater(const char* text) {
-  const char* p = text;
-  while (IsBlank(*p)) ++p;
-  bool negative = false;
-  if (*p == '+' || *p == '-') negative = *p++ == '-';
-  // A fraction is below 1, so a number is at least 4 exactly when it is not
-  // negative and its whole part is; the count saturates so long digit runs
-  // cannot overflow.
-  unsigned whole = 0;
-  while (IsDigit(*p)) {
-    if (whole < 4) whole = whole * 10 + static_cast<unsigned>(*p - '0');
-    ++p;
-  }
-  return !negative && whole >= 4;
-}
+// The text is read as the C library reads a decimal number: leading blanks,
+// sign, digits, fraction and exponent, the rest ignored, nothing at all 0.
+// No program of ours changes the C locale, so the decimal point is '.'.
+bool IsOstraVersion4OrLater(const char* text) { return std::strtod(text, nullptr) >= 4.0; }
 
 }  // namespace tavel

@@ -3,10 +3,10 @@
 
 namespace tavel {
 
-// Reads the leading decimal number of `text` (leading blanks, optional sign,
-// digits with an optional fraction; the rest, exponents included, is ignored;
-// no number at all counts as 0) and tells whether it is 4 or more.
-// Independent of the C locale's decimal point.
+// Reads the leading decimal number of `text` as the C library does in the
+// "C" locale (leading blanks, optional sign, digits with an optional fraction
+// and exponent; the rest is ignored; no number at all counts as 0) and tells
+// whether it is 4 or more.
 bool IsOstraVersion4OrLater(const char* text);
 
 }  // namespace tavel

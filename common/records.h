@@ -159,6 +159,26 @@ struct ExtKbSettings {
 };
 static_assert(sizeof(ExtKbSettings) == 20);
 
+// The words in mask-bit order: bit 1 << i selects word i.
+inline constexpr uint32_t ExtKbSettings::*kExtKbSettingsFields[] = {
+    &ExtKbSettings::status, &ExtKbSettings::autoStatus, &ExtKbSettings::usbKbPresent,
+    &ExtKbSettings::docked, &ExtKbSettings::morrowUsbKbPresent};
+
+constexpr void CopyMaskedExtKbSettings(uint32_t mask, ExtKbSettings& to, const ExtKbSettings& from) {
+  for (uint32_t i = 0; i < 5; ++i) {
+    if (mask & (1u << i)) to.*kExtKbSettingsFields[i] = from.*kExtKbSettingsFields[i];
+  }
+}
+
+// The mask of the words in which `a` and `b` differ.
+constexpr uint32_t DifferingExtKbSettings(const ExtKbSettings& a, const ExtKbSettings& b) {
+  uint32_t mask = 0;
+  for (uint32_t i = 0; i < 5; ++i) {
+    if (a.*kExtKbSettingsFields[i] != b.*kExtKbSettingsFields[i]) mask |= 1u << i;
+  }
+  return mask;
+}
+
 // The masked form passed across the hook library's interface.
 struct ExtKbSettingsRequest {
   uint32_t mask;

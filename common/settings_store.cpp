@@ -106,16 +106,15 @@ struct ExtKbField {
   uint32_t mask;
   const char* name;
   uint32_t ExtKbSettings::*field;
-  uint32_t defaultValue;
 };
 
 constexpr ExtKbField kExtKbFields[] = {
-    {kExtKbMaskStatus, values::kExtKbStatus, &ExtKbSettings::status, 0},
-    {kExtKbMaskAutoStatus, values::kExtKbAutoStatus, &ExtKbSettings::autoStatus, 1},
-    {kExtKbMaskUsbKbPresent, values::kUsbKbPresent, &ExtKbSettings::usbKbPresent, 0},
-    {kExtKbMaskDocked, values::kDocked, &ExtKbSettings::docked, 0},
+    {kExtKbMaskStatus, values::kExtKbStatus, &ExtKbSettings::status},
+    {kExtKbMaskAutoStatus, values::kExtKbAutoStatus, &ExtKbSettings::autoStatus},
+    {kExtKbMaskUsbKbPresent, values::kUsbKbPresent, &ExtKbSettings::usbKbPresent},
+    {kExtKbMaskDocked, values::kDocked, &ExtKbSettings::docked},
     {kExtKbMaskMorrowUsbKbPresent, values::kMorrowUsbKbPresent,
-     &ExtKbSettings::morrowUsbKbPresent, 0},
+     &ExtKbSettings::morrowUsbKbPresent},
 };
 
 }  // namespace
@@ -150,15 +149,6 @@ RegResult WriteRecord(Registry& r, const KeySensMap& m) {
 RegResult WriteRecord(Registry& r, const SymbMap& m) {
   return WriteBinary(r, keys::kSymb, values::kMapdata, &m, sizeof m);
 }
-
-namespace status {
-const StatusValue kVrKb{keys::kVrKb, values::kVrKbStatus, 0};
-const StatusValue kVrKbBrw{keys::kVrKb, values::kVrKbBrwStatus, 1};
-const StatusValue kVrKbLangId{keys::kVrKb, values::kVrKbLangId, kLayoutUsEnglish};
-const StatusValue kKeySens{keys::kKeySens, values::kKeySensStatus, 1};
-const StatusValue kSymb{keys::kSymb, values::kSymbStatus, 1};
-const StatusValue kTvk{keys::kDataRoot, values::kTvkStatus, 0};
-}  // namespace status
 
 RegResult ReadStatus(Registry& registry, const StatusValue& which, uint32_t& value) {
   RegKey key = 0;
@@ -200,7 +190,7 @@ RegResult ReadExtKbSettings(Registry& registry, ExtKbSettings& settings) {
       registry.OpenKey(RegRoot::CurrentUser, keys::kExtKb, reg::kKeyRead, &key);
   if (opened != reg::kSuccess) return opened;
   for (const ExtKbField& f : kExtKbFields) {
-    uint32_t read = f.defaultValue;
+    uint32_t read = kExtKbSettingsDefaults.*f.field;
     QueryDword(registry, key, f.name, read);
     settings.*f.field = read;
   }

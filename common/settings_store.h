@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "common/keyboard_layout.h"
 #include "common/records.h"
+#include "common/registry_layout.h"
 #include "platform/registry.h"
 
 namespace tavel {
@@ -37,12 +39,12 @@ struct StatusValue {
 };
 
 namespace status {
-extern const StatusValue kVrKb;       // VrKbAsgnsStatus, default 0
-extern const StatusValue kVrKbBrw;    // VrKbBrwAsgnsStatus, default 1
-extern const StatusValue kVrKbLangId; // VrKbLangId, default 29 (US English)
-extern const StatusValue kKeySens;    // KeySensAsgnsStatus, default 1
-extern const StatusValue kSymb;       // SymbAsgnsStatus, default 1
-extern const StatusValue kTvk;        // TVKStatus, default 0
+inline constexpr StatusValue kVrKb{keys::kVrKb, values::kVrKbStatus, 0};
+inline constexpr StatusValue kVrKbBrw{keys::kVrKb, values::kVrKbBrwStatus, 1};
+inline constexpr StatusValue kVrKbLangId{keys::kVrKb, values::kVrKbLangId, kLayoutUsEnglish};
+inline constexpr StatusValue kKeySens{keys::kKeySens, values::kKeySensStatus, 1};
+inline constexpr StatusValue kSymb{keys::kSymb, values::kSymbStatus, 1};
+inline constexpr StatusValue kTvk{keys::kDataRoot, values::kTvkStatus, 0};
 }  // namespace status
 
 // Stores the value (or its default) in `value`; a key that cannot be opened
@@ -56,6 +58,8 @@ RegResult WriteStatus(Registry& registry, const StatusValue& which, uint32_t val
 RegResult WriteLayoutId(Registry& registry, uint32_t layout);
 
 // --- External-keyboard settings (five REG_DWORDs in ExtKb) -----------------
+// What a missing value reads as.
+inline constexpr ExtKbSettings kExtKbSettingsDefaults{0, 1, 0, 0, 0};
 RegResult ReadExtKbSettings(Registry& registry, ExtKbSettings& settings);
 // Writes only the values whose ExtKbSettingsMask bit is set; the key must
 // exist, as for WriteStatus.

@@ -47,6 +47,7 @@ void HookKeeper::OnCheckTimer() {
 }
 
 void HookKeeper::Reinstall(const char* why) {
+  if (stoodDown_) return;
   hook_.RemoveKeyboardHook();
   hook_.InstallKeyboardHook(self_);
   hookCallsSeen_ = hook_.HookCalls();

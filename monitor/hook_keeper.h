@@ -28,6 +28,8 @@ class HookKeeper {
   void OnRawInput(intptr_t rawInput);
   // IDT_CHECK_HOOK.
   void OnCheckTimer();
+  // The hook was taken off on request: it is never installed again.
+  void StandDown() { stoodDown_ = true; }
 
   // Raw input and the hook see each event in no fixed order, and raw input
   // may run well ahead in a burst of keys. So key events are only compared
@@ -47,6 +49,7 @@ class HookKeeper {
   Processes& processes_;
   WindowTimers& timers_;
   WindowHandle self_ = 0;
+  bool stoodDown_ = false;
   bool checking_ = false;
   uint32_t hookCallsSeen_ = 0;  // at the end of the last span
   uint32_t rawEvents_ = 0;      // key events raw input saw in this span

@@ -30,8 +30,15 @@ class HookLibrary {
   virtual void LoadVrKbBrwStatus() = 0;
   virtual void LoadVrKbBrwMap() = 0;
 
-  virtual void GetSymbMap(SymbMap& out) = 0;
+  virtual void GetVrKbStatus(uint32_t& out) = 0;
+  virtual void GetVrKbMap(VrKbMap& out) = 0;
+  virtual void GetVrKbBrwStatus(uint32_t& out) = 0;
   virtual void GetVrKbBrwMap(VrKbBrwMap& out) = 0;
+  // The values whose bits are set in out.mask.
+  virtual void GetExtKbSettings(ExtKbSettingsRequest& out) = 0;
+  virtual void GetExtKbMap(ExtKbMap& out) = 0;
+  virtual void GetSymbStatus(uint32_t& out) = 0;
+  virtual void GetSymbMap(SymbMap& out) = 0;
   virtual void GetKeySensMap(KeySensMap& out) = 0;
   virtual void GetKeySensStatus(uint32_t& out) = 0;
 

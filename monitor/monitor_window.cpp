@@ -1,5 +1,7 @@
 #include "monitor/monitor_window.h"
 
+#include <cstring>
+
 #include "hook/monitor_notices.h"
 #include "monitor/channel_records.h"
 #include "monitor/monitor_messages.h"
@@ -12,8 +14,11 @@ void MonitorWindow::HandleMessage(WindowHandle self, uint32_t message, uintptr_t
   switch (message) {
     case WM_CREATE_MESSAGE: return OnCreate(self);
     // Reached only when WM_QUIT is sent to the window itself; a posted one
-    // ends the message loop before any window sees it.
-    case WM_QUIT_MESSAGE: return parts_.hook.RemoveKeyboardHook();
+    // ends the message loop before any window sees it. The hook stays off:
+    // the keeper puts back only what the system took away.
+    case WM_QUIT_MESSAGE:
+      hookKeeper_.StandDown();
+      return parts_.hook.RemoveKeyboardHook();
     case WM_TIMER_MESSAGE: return OnTimer(static_cast<uint32_t>(wParam));
     case WM_DEVICECHANGE_MESSAGE: return OnDeviceChange(wParam);
     case WM_FN_FUNCTION_REQUEST:
@@ -118,21 +123,44 @@ void MonitorWindow::Store(const SymbChannelRecord& record) {
   cache_.symbMap = record.symbMap;
 }
 
+namespace {
+
+// A value already in force is not set again: the Set would write it to the
+// registry, over a stored value nobody changed (one of another type, say,
+// that reads as the same value).
+template <typename Value, typename SetArgument>
+void SetIfChanged(HookLibrary& hook, void (HookLibrary::*get)(Value&),
+                  void (HookLibrary::*set)(SetArgument), const Value& wanted) {
+  Value inForce{};
+  (hook.*get)(inForce);
+  if (std::memcmp(&inForce, &wanted, sizeof wanted) != 0) (hook.*set)(wanted);
+}
+
+}  // namespace
+
 void MonitorWindow::ApplyVrKb() {
-  parts_.hook.SetVrKbStatus(cache_.vrKbAsgnsStatus);
-  parts_.hook.SetVrKbMap(cache_.vrKbMap);
-  parts_.hook.SetVrKbBrwStatus(cache_.vrKbBrwAsgnsStatus);
-  parts_.hook.SetVrKbBrwMap(cache_.vrKbBrwMap);
+  HookLibrary& hook = parts_.hook;
+  SetIfChanged(hook, &HookLibrary::GetVrKbStatus, &HookLibrary::SetVrKbStatus, cache_.vrKbAsgnsStatus);
+  SetIfChanged(hook, &HookLibrary::GetVrKbMap, &HookLibrary::SetVrKbMap, cache_.vrKbMap);
+  SetIfChanged(hook, &HookLibrary::GetVrKbBrwStatus, &HookLibrary::SetVrKbBrwStatus,
+               cache_.vrKbBrwAsgnsStatus);
+  SetIfChanged(hook, &HookLibrary::GetVrKbBrwMap, &HookLibrary::SetVrKbBrwMap, cache_.vrKbBrwMap);
 }
 
 void MonitorWindow::ApplyExtKb() {
-  parts_.hook.SetExtKbSettings(cache_.extKbSettings);
-  parts_.hook.SetExtKbMap(cache_.extKbMap);
+  HookLibrary& hook = parts_.hook;
+  ExtKbSettingsRequest inForce{kExtKbMaskAll, {}};
+  hook.GetExtKbSettings(inForce);
+  const ExtKbSettingsRequest& wanted = cache_.extKbSettings;
+  const uint32_t changed = wanted.mask & DifferingExtKbSettings(inForce.values, wanted.values);
+  if (changed != 0) hook.SetExtKbSettings({changed, wanted.values});
+  SetIfChanged(hook, &HookLibrary::GetExtKbMap, &HookLibrary::SetExtKbMap, cache_.extKbMap);
 }
 
 void MonitorWindow::ApplySymb() {
-  parts_.hook.SetSymbStatus(cache_.symbAsgnsStatus);
-  parts_.hook.SetSymbMap(cache_.symbMap);
+  HookLibrary& hook = parts_.hook;
+  SetIfChanged(hook, &HookLibrary::GetSymbStatus, &HookLibrary::SetSymbStatus, cache_.symbAsgnsStatus);
+  SetIfChanged(hook, &HookLibrary::GetSymbMap, &HookLibrary::SetSymbMap, cache_.symbMap);
 }
 
 }  // namespace tavel

@@ -9,9 +9,15 @@ namespace tavel {
 
 namespace {
 
+// Whoever stops the monitor may start one right after: this returns once
+// the monitor has ended (within reason), so the new one does not find the
+// old one's window and leave.
+constexpr uint32_t kMonitorEndLimitMs = 5000;
+
 void StopMonitorOfThisDesktop(WindowMessages& windows) {
   if (WindowHandle monitor = windows.FindTopLevel(kMonitorWindowClass, nullptr)) {
     windows.Post(monitor, WM_QUIT_MESSAGE, 0, 0);
+    windows.WaitUntilGone(monitor, kMonitorEndLimitMs);
   }
 }
 

@@ -40,8 +40,7 @@ CTavelCapWnd::~CTavelCapWnd() {
 BOOL CTavelCapWnd::OnInitDialog() {
   HDC windowDc = GetDC(Handle());
   memoryDc_ = CreateCompatibleDC(windowDc);
-  canvas_ = CreateCompatibleBitmap(windowDc, kImageWidth, kCaptionBandHeight);
-  oldCanvas_ = SelectObject(memoryDc_, canvas_);
+  FitCanvas(windowDc, kImageWidth);
   font_ = CreateHeadingFont(windowDc);
   ReleaseDC(Handle(), windowDc);
 
@@ -68,16 +67,40 @@ INT_PTR CTavelCapWnd::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+// The canvas is at least as wide as the band.
+void CTavelCapWnd::FitCanvas(HDC windowDc, int width) {
+  if (canvas_ && canvasWidth_ >= width) return;
+  HBITMAP canvas = CreateCompatibleBitmap(windowDc, width, kCaptionBandHeight);
+  if (!canvas) return;
+  HGDIOBJ previous = SelectObject(memoryDc_, canvas);
+  if (canvas_) {
+    DeleteObject(canvas_);
+  } else {
+    oldCanvas_ = previous;
+  }
+  canvas_ = canvas;
+  canvasWidth_ = width;
+}
+
 // Composed off screen and copied in one go: the right-hand part of the
-// image, as much as the band is wide, with the heading on it.
+// image, as much as the band is wide, with the heading on it. A band wider
+// than the image (a wide window on a screen of many dots per inch) has the
+// image at its right and the image's left edge drawn out to its left.
 void CTavelCapWnd::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(Handle(), &ps);
   RECT client;
   GetClientRect(Handle(), &client);
-  const int sourceX = kImageWidth - client.right;
+  const int width = std::max<int>(client.right, kImageWidth);
+  FitCanvas(dc, width);
+  const int imageX = width - kImageWidth;
+  const int sourceX = width - client.right;
 
-  ImageList_Draw(image_, 0, memoryDc_, 0, 0, ILD_NORMAL);
+  ImageList_Draw(image_, 0, memoryDc_, imageX, 0, ILD_NORMAL);
+  if (imageX > 0) {
+    StretchBlt(memoryDc_, 0, 0, imageX, kCaptionBandHeight, memoryDc_, imageX, 0, 1,
+               kCaptionBandHeight, SRCCOPY);
+  }
   HGDIOBJ oldFont = SelectObject(memoryDc_, font_);
   SetBkMode(memoryDc_, TRANSPARENT);
   SetTextColor(memoryDc_, RGB(255, 255, 255));

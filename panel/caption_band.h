@@ -1,5 +1,6 @@
 // The band across the top of the main window: the band bitmap, right-aligned
-// to the window's width, with the heading in white on it.
+// to the window's width (its left edge drawn out when the window is wider),
+// with the heading in white on it.
 #pragma once
 
 #include <windows.h>
@@ -24,10 +25,12 @@ class CTavelCapWnd : public ui::CDialog {
   INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void FitCanvas(HDC windowDc, int width);
   void Paint();
 
   HDC memoryDc_ = nullptr;
   HBITMAP canvas_ = nullptr;
+  int canvasWidth_ = 0;
   HGDIOBJ oldCanvas_ = nullptr;
   HIMAGELIST image_ = nullptr;
   HFONT font_ = nullptr;

@@ -31,10 +31,12 @@ bool KeyDown(int key) { return GetKeyState(key) < 0; }
 // What the Options dialog's outcome changes in the main dialog and beyond.
 class MainDialogOptionsEffects : public OptionsEffects {
  public:
-  MainDialogOptionsEffects(HWND dialog, HWND shownPage, Registry& registry,
+  MainDialogOptionsEffects(HWND dialog, HWND shownPage, PanelContext& context,
                            std::function<void()> refreshPage)
-      : dialog_(dialog), shownPage_(shownPage), registry_(registry), refreshPage_(std::move(refreshPage)) {}
-  void WriteTvkStatus(uint32_t status) override { WriteStatus(registry_, status::kTvk, status); }
+      : dialog_(dialog), shownPage_(shownPage), context_(context), refreshPage_(std::move(refreshPage)) {}
+  void WriteTvkStatus(uint32_t status) override {
+    WriteStatus(context_.registry, status::kTvk, status);
+  }
   void RefreshShownPage() override {
     refreshPage_();
     RedrawWindow(shownPage_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -42,16 +44,15 @@ class MainDialogOptionsEffects : public OptionsEffects {
   bool ApplyEnabled() override { return IsWindowEnabled(GetDlgItem(dialog_, IDC_APPLY_BUTTON)); }
   void EnableApply(bool enable) override { EnableWindow(GetDlgItem(dialog_, IDC_APPLY_BUTTON), enable); }
   void WriteExtKbSettings(const PanelSettings& s) override {
-    tavel::WriteExtKbSettings(registry_, s.extKbMask, s.extKb);
-  }
-  void HandExtKbSettingsToHook(const ExtKbSettingsRequest& request) override {
-    CallSetExtKbSettings(request);
+    if (const uint32_t written = context_.stored.WriteExtKbSettings(s, s.extKbMask)) {
+      CallSetExtKbSettings({written, s.extKb});
+    }
   }
 
  private:
   HWND dialog_;
   HWND shownPage_;
-  Registry& registry_;
+  PanelContext& context_;
   std::function<void()> refreshPage_;
 };
 
@@ -62,9 +63,10 @@ CTavelKWnd::CTavelKWnd(PanelContext& context)
       context_(context),
       pageEnvironment_{context,
                        product_.disabled,
+                       [this] { return GetParent(Handle()); },
                        [this] { EnableWindow(Item(IDC_APPLY_BUTTON), TRUE); },
                        [this] { OpenHelp(context_.registry); },
-                       [this] { return pages_.keySens.EnableCheck() == 1; }},
+                       [this] { return pages_.keySens.EnableChecked(); }},
       pages_(pageEnvironment_),
       sheet_(pages_, context.tabs) {}
 
@@ -167,7 +169,7 @@ void CTavelKWnd::OpenOptions() {
   if (options.DoModal(GetParent(Handle())) != IDOK) return;
   const int shown = sheet_.ActiveIndex();
   HWND page = reinterpret_cast<HWND>(SendMessageW(sheet_.Handle(), PSM_GETCURRENTPAGEHWND, 0, 0));
-  MainDialogOptionsEffects effects(Handle(), page, context_.registry, [this, shown] {
+  MainDialogOptionsEffects effects(Handle(), page, context_, [this, shown] {
     if (shown >= 0) pages_.At(shown).RefreshProductState();
   });
   RunOptionsOutcome(options.Choices(),

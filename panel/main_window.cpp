@@ -146,6 +146,14 @@ LRESULT CTavelMWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SYSCOMMAND:
       return OnSysCommand(wParam, lParam);
+    // Asked to close by another program (a task list's "End Task"), or gone
+    // by any other way: the program ends as Close ends it.
+    case WM_CLOSE:
+      EndModalLoop();
+      return 0;
+    case WM_DESTROY:
+      if (continueModal_) EndModalLoop();
+      return 0;
     case WM_SETTINGCHANGE:
       Relayout();
       return 0;

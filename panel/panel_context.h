@@ -7,6 +7,7 @@
 #include "panel/core/keyboard_recheck.h"
 #include "panel/core/monitor_control.h"
 #include "panel/core/panel_settings.h"
+#include "panel/core/stored_settings.h"
 #include "panel/maintenance/reset_sequence.h"
 #include "platform/device_io.h"
 #include "platform/library_loader.h"
@@ -17,6 +18,8 @@ namespace tavel::panel {
 
 struct PanelContext {
   PanelSettings& settings;
+  // What the registry holds of them; writes go through it.
+  StoredSettings& stored;
   TabAvailability& tabs;
   ProductState& state;
   MonitorControl& monitor;

@@ -18,14 +18,19 @@ CSettingsPage::~CSettingsPage() {
   }
 }
 
+bool CSettingsPage::EnableChecked() const {
+  if (!Handle() || !enableCheckId_) return ShownChecked(SavedCheck(), SavedCheckRule());
+  return IsDlgButtonChecked(Handle(), enableCheckId_) == BST_CHECKED;
+}
+
 uint32_t CSettingsPage::EnableCheck() const {
-  if (!Handle() || !enableCheckId_) return SavedCheck();
-  return IsDlgButtonChecked(Handle(), enableCheckId_) == BST_CHECKED ? 1 : 0;
+  return StatusOfCheck(EnableChecked(), SavedCheck(), SavedCheckRule());
 }
 
 BOOL CSettingsPage::OnInitDialog() {
   if (enableCheckId_) {
-    CheckDlgButton(Handle(), enableCheckId_, SavedCheck() == 1 ? BST_CHECKED : BST_UNCHECKED);
+    const bool checked = ShownChecked(SavedCheck(), SavedCheckRule());
+    CheckDlgButton(Handle(), enableCheckId_, checked ? BST_CHECKED : BST_UNCHECKED);
   }
   return TRUE;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "panel/core/enable_switch.h"
 #include "panel/framework/property_page.h"
 #include "panel/panel_context.h"
 
@@ -16,6 +17,9 @@ namespace tavel::panel {
 struct PageEnvironment {
   PanelContext& context;  // the settings, the registry and the machine
   const bool& productDisabled;
+  // The program's main window, owner of the pages' message boxes, even of
+  // a page not opened yet.
+  std::function<HWND()> mainWindow;
   std::function<void()> settingChanged;
   std::function<void()> openHelp;
   // The Key Sensitivity page's "Enable Browser Keys" as the user left it.
@@ -29,9 +33,12 @@ class CSettingsPage : public ui::CPropertyPage {
       : CPropertyPage(templateId), hintId_(hintId), enableCheckId_(enableCheckId), env_(env) {}
   ~CSettingsPage() override;
 
-  // The check box as the user left it; the saved value untouched while the
-  // page has not been opened.
+  // The status value the check box stands for as the user left it: the
+  // saved value while the box shows it (or the page has not been opened),
+  // else 0 or 1.
   uint32_t EnableCheck() const;
+  // Whether the box is (or, unopened, would be) ticked.
+  bool EnableChecked() const;
   // The product was switched off or on while the page shows: it shows its
   // settings or only its hint.
   void RefreshProductState() { OnSetActive(); }
@@ -41,9 +48,12 @@ class CSettingsPage : public ui::CPropertyPage {
 
  protected:
   PageEnvironment& Env() const { return env_; }
+  HWND MessageOwner() const { return env_.mainWindow(); }
   const PanelSettings& Settings() const { return env_.context.settings; }
-  // The saved value behind the check box, shown when the page opens.
+  // The saved value behind the check box, shown when the page opens, and
+  // how the box shows it.
   virtual uint32_t SavedCheck() const { return 0; }
+  virtual CheckRule SavedCheckRule() const { return CheckRule::NonZero; }
 
   BOOL OnInitDialog() override;
   void OnSetActive() override;

@@ -35,8 +35,11 @@ namespace {
 
 constexpr wchar_t kInstanceMutex[] = L"TavelpanelInstanceMutex";
 
-// The running program is found by its title.
-HWND FindRunningProgram() { return FindWindowW(nullptr, ui::LoadText(IDS_MAIN_TITLE).c_str()); }
+// The running program is found by its class and title: a folder window
+// showing the installation folder bears the same title.
+HWND FindRunningProgram() {
+  return FindWindowW(ui::kPlainWindowClass, ui::LoadText(IDS_MAIN_TITLE).c_str());
+}
 
 bool MonitorRuns() { return FindWindowA(kMonitorWindowClass, nullptr) != nullptr; }
 
@@ -122,7 +125,7 @@ void CTavelpanelApp::RunInteractive() {
       // own checks, the same ones its reset to defaults uses.
       [&] { return ResetExtKbMap(GatherResetCapabilities(io, registry, system, loader)); },
       {settings.vrKbMap, settings.vrKbBrwMap, settings.extKbMap, settings.symbMap, settings.extKb});
-  LoadPanelSettings(registry, settings);
+  StoredSettings stored(registry, LoadPanelSettings(registry, settings));
 
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
   InitCommonControlsEx(&controls);
@@ -130,9 +133,9 @@ void CTavelpanelApp::RunInteractive() {
   TabAvailability tabs;
   Win32ProductState state(registry, devices);
   Win32MonitorControl monitor(registry, services);
-  Win32ApplyEffects effects(registry, mappings, windows);
-  PanelContext context{settings, tabs,   state, monitor, effects, effects,
-                       registry, io,     system, loader};
+  Win32ApplyEffects effects(stored, mappings, windows);
+  PanelContext context{settings, stored, tabs,   state,  monitor, effects,
+                       effects,  registry, io,   system, loader};
 
   CTavelMWnd mainWindow(context, [&state] { return state.HasMorrowUsbKeyboard(); });
   if (!mainWindow.Create()) return;

@@ -17,6 +17,8 @@ class WindowMessages {
   // Returns once the receiver has handled the message.
   virtual intptr_t Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
   virtual void BringToForeground(WindowHandle window) = 0;
+  // Returns once the window no longer exists, or after `limitMs`.
+  virtual void WaitUntilGone(WindowHandle window, uint32_t limitMs) = 0;
 };
 
 }  // namespace tavel

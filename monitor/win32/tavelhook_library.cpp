@@ -30,14 +30,26 @@ void TavelhookLibrary::LoadSymbMap() { ::LoadSymbMap(); }
 void TavelhookLibrary::LoadVrKbBrwStatus() { ::LoadVrKbBrwStatus(); }
 void TavelhookLibrary::LoadVrKbBrwMap() { ::LoadVrKbBrwMap(); }
 
-void TavelhookLibrary::GetSymbMap(SymbMap& out) { ::GetSymbMap(&out); }
-void TavelhookLibrary::GetVrKbBrwMap(VrKbBrwMap& out) { ::GetVrKbBrwMap(&out); }
-void TavelhookLibrary::GetKeySensMap(KeySensMap& out) { ::GetKeySensMap(&out); }
-void TavelhookLibrary::GetKeySensStatus(uint32_t& out) {
+namespace {
+
+void GetStatus(DWORD* (__stdcall* get)(DWORD*), uint32_t& out) {
   DWORD status = out;
-  ::GetKeySensStatus(&status);
+  get(&status);
   out = status;
 }
+
+}  // namespace
+
+void TavelhookLibrary::GetVrKbStatus(uint32_t& out) { GetStatus(::GetVrKbStatus, out); }
+void TavelhookLibrary::GetVrKbMap(VrKbMap& out) { ::GetVrKbMap(&out); }
+void TavelhookLibrary::GetVrKbBrwStatus(uint32_t& out) { GetStatus(::GetVrKbBrwStatus, out); }
+void TavelhookLibrary::GetVrKbBrwMap(VrKbBrwMap& out) { ::GetVrKbBrwMap(&out); }
+void TavelhookLibrary::GetExtKbSettings(ExtKbSettingsRequest& out) { ::GetExtKbSettings(&out); }
+void TavelhookLibrary::GetExtKbMap(ExtKbMap& out) { ::GetExtKbMap(&out); }
+void TavelhookLibrary::GetSymbStatus(uint32_t& out) { GetStatus(::GetSymbStatus, out); }
+void TavelhookLibrary::GetSymbMap(SymbMap& out) { ::GetSymbMap(&out); }
+void TavelhookLibrary::GetKeySensMap(KeySensMap& out) { ::GetKeySensMap(&out); }
+void TavelhookLibrary::GetKeySensStatus(uint32_t& out) { GetStatus(::GetKeySensStatus, out); }
 
 void TavelhookLibrary::SetVrKbStatus(uint32_t status) { ::SetVrKbStatus(status); }
 void TavelhookLibrary::SetVrKbMap(const VrKbMap& map) { ::SetVrKbMap(&map); }

@@ -22,8 +22,14 @@ class TavelhookLibrary : public HookLibrary {
   void LoadVrKbBrwStatus() override;
   void LoadVrKbBrwMap() override;
 
-  void GetSymbMap(SymbMap& out) override;
+  void GetVrKbStatus(uint32_t& out) override;
+  void GetVrKbMap(VrKbMap& out) override;
+  void GetVrKbBrwStatus(uint32_t& out) override;
   void GetVrKbBrwMap(VrKbBrwMap& out) override;
+  void GetExtKbSettings(ExtKbSettingsRequest& out) override;
+  void GetExtKbMap(ExtKbMap& out) override;
+  void GetSymbStatus(uint32_t& out) override;
+  void GetSymbMap(SymbMap& out) override;
   void GetKeySensMap(KeySensMap& out) override;
   void GetKeySensStatus(uint32_t& out) override;
 

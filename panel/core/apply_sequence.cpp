@@ -47,7 +47,6 @@ bool RunApply(const ApplyContext& c) {
 
   s.keySensMap = keySens.map;
   c.effects.WriteKeySens(s);
-  c.effects.HandKeySensToHook(s);
 
   s.symbMap = symbols;
   c.effects.WriteSymb(s);

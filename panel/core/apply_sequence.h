@@ -42,7 +42,8 @@ class SettingsPages {
   virtual SymbMap Symbols() = 0;
 };
 
-// Where Apply's results go, one group of settings at a time.
+// Where Apply's results go, one group of settings at a time. A write stores
+// only the values that changed; the sends hand the whole group over.
 class ApplyEffects {
  public:
   virtual ~ApplyEffects() = default;
@@ -52,8 +53,8 @@ class ApplyEffects {
   virtual void SwitchOffStickyKeysHotKey() = 0;
   virtual void WriteExtKb(const PanelSettings& s) = 0;
   virtual void SendExtKb(const PanelSettings& s) = 0;
+  // The changed key-sensitivity values also go to the hook library at once.
   virtual void WriteKeySens(const PanelSettings& s) = 0;
-  virtual void HandKeySensToHook(const PanelSettings& s) = 0;
   virtual void WriteSymb(const PanelSettings& s) = 0;
   virtual void SendSymb(const PanelSettings& s) = 0;
 };

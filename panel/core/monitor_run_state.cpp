@@ -4,7 +4,9 @@
 namespace tavel::panel {
 
 bool MonitorNeeded(const MonitorNeedSource& s) {
-  if (s.vrKbAsgnsStatus == 1 || s.extKbAsgnsStatus == 1) return true;
+  // The hook takes any notebook status but 0 as on (the page shows it
+  // ticked); external assignments need exactly 1.
+  if (s.vrKbAsgnsStatus != 0 || s.extKbAsgnsStatus == 1) return true;
   for (const KeySensEntry& e : s.keySensMap.entries) {
     if (e.minimumPressMs != 0) return true;
   }
@@ -23,7 +25,9 @@ bool MonitorNeeded(const PanelSettings& s) {
 
 void StartMonitor(MonitorControl& control) {
   control.SendServiceControl(kSvcMonitorStarted);
-  if (auto dir = control.InstallDirectory()) control.SetRunValue(*dir + "\\Tavelmon.exe");
+  // Quoted: the folder may hold blanks ("Program Files"), and an unquoted
+  // command is tried blank by blank, "C:\Program.exe" first.
+  if (auto dir = control.InstallDirectory()) control.SetRunValue("\"" + *dir + "\\Tavelmon.exe\"");
   control.LaunchMonitor(false);
 }
 

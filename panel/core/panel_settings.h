@@ -6,16 +6,20 @@
 #include <cstdint>
 
 #include "common/records.h"
+#include "common/settings_store.h"
 
 namespace tavel::panel {
 
+// A value that cannot be read (its key missing) keeps the default the hook
+// library's loading gives it too, so that this program and the monitor agree
+// on what a missing value means.
 struct PanelSettings {
-  uint32_t vrKbAsgnsStatus = 0;
-  ExtKbSettings extKb{};
-  uint32_t symbAsgnsStatus = 0;
-  uint32_t keySensAsgnsStatus = 0;
-  uint32_t vrKbBrwAsgnsStatus = 0;
-  uint32_t vrKbLangId = 0;  // notebook keyboard layout
+  uint32_t vrKbAsgnsStatus = status::kVrKb.defaultValue;
+  ExtKbSettings extKb = kExtKbSettingsDefaults;
+  uint32_t symbAsgnsStatus = status::kSymb.defaultValue;
+  uint32_t keySensAsgnsStatus = status::kKeySens.defaultValue;
+  uint32_t vrKbBrwAsgnsStatus = status::kVrKbBrw.defaultValue;
+  uint32_t vrKbLangId = status::kVrKbLangId.defaultValue;  // notebook keyboard layout
   VrKbMap vrKbMap{};
   ExtKbMap extKbMap{};
   SymbMap symbMap{};

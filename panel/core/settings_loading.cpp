@@ -4,16 +4,11 @@
 
 namespace tavel::panel {
 
-void LoadPanelSettings(Registry& registry, PanelSettings& s) {
+PanelSettings LoadPanelSettings(Registry& registry, PanelSettings& s) {
   ReadStatus(registry, status::kVrKb, s.vrKbAsgnsStatus);
   ReadExtKbSettings(registry, s.extKb);
   ReadStatus(registry, status::kSymb, s.symbAsgnsStatus);
   ReadStatus(registry, status::kKeySens, s.keySensAsgnsStatus);
-  // Only one configuration program runs, and a key test of its own has not
-  // begun yet: a stored 2 is a test that ended with its program. Taken as
-  // is, Apply and the next test would hand it on and the filter would stay
-  // off for good.
-  if (s.keySensAsgnsStatus == kKeySensKeyTestRunning) s.keySensAsgnsStatus = kKeySensOn;
   ReadStatus(registry, status::kVrKbBrw, s.vrKbBrwAsgnsStatus);
   ReadRecord(registry, s.vrKbMap);
   ReadRecord(registry, s.extKbMap);
@@ -21,6 +16,13 @@ void LoadPanelSettings(Registry& registry, PanelSettings& s) {
   ReadRecord(registry, s.symbMap);
   ReadRecord(registry, s.vrKbBrwMap);
   ReadStatus(registry, status::kVrKbLangId, s.vrKbLangId);
+  const PanelSettings asStored = s;
+  // Only one configuration program runs, and a key test of its own has not
+  // begun yet: a stored 2 is a test that ended with its program. Taken as
+  // is, Apply and the next test would hand it on and the filter would stay
+  // off for good; the next Apply writes the 1.
+  if (s.keySensAsgnsStatus == kKeySensKeyTestRunning) s.keySensAsgnsStatus = kKeySensOn;
+  return asStored;
 }
 
 }  // namespace tavel::panel

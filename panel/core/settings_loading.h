@@ -7,7 +7,9 @@
 namespace tavel::panel {
 
 // Values missing from the registry keep what `settings` holds (or take their
-// documented default, as the settings store decides).
-void LoadPanelSettings(Registry& registry, PanelSettings& settings);
+// documented default, as the settings store decides). Returns the settings
+// as the registry holds them, before `settings` forgets a key test that
+// ended with its program.
+PanelSettings LoadPanelSettings(Registry& registry, PanelSettings& settings);
 
 }  // namespace tavel::panel

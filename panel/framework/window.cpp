@@ -7,19 +7,18 @@
 namespace tavel::ui {
 namespace {
 
-constexpr wchar_t kPlainClass[] = L"TavelkitWnd";
 constexpr UINT_PTR kSubclassId = 1;
 
 void RegisterPlainClass(WNDPROC proc) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), kPlainClass, &wc)) return;
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), kPlainWindowClass, &wc)) return;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = proc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kPlainClass;
+  wc.lpszClassName = kPlainWindowClass;
   RegisterClassExW(&wc);
 }
 
@@ -33,7 +32,7 @@ CWindow::~CWindow() {
 bool CWindow::Create(DWORD exStyle, const wchar_t* title, DWORD style, const RECT& rect,
                      HWND parent) {
   RegisterPlainClass(PlainProc);
-  return CreateWindowExW(exStyle, kPlainClass, title, style, rect.left, rect.top,
+  return CreateWindowExW(exStyle, kPlainWindowClass, title, style, rect.left, rect.top,
                          rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
                          GetModuleHandleW(nullptr), this) != nullptr;
 }

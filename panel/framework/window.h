@@ -7,6 +7,9 @@
 
 namespace tavel::ui {
 
+// The class of the framework's plain windows: the program's main window.
+inline constexpr wchar_t kPlainWindowClass[] = L"TavelkitWnd";
+
 class CWindow {
  public:
   CWindow() = default;

@@ -27,17 +27,16 @@ std::wstring HelpFilePath(Registry& registry) {
   return wide + L"\\" + kHelpFile;
 }
 
-// The control stays loaded once loaded: its window outlives the call.
+// Loaded for each request, so that one that failed (the control being
+// updated, say) does not keep every later one from working. It stays
+// loaded: its window outlives the call.
 HtmlHelpFn HtmlHelpControl() {
-  static HtmlHelpFn htmlHelp = [] {
-    wchar_t system[MAX_PATH] = {};
-    if (!GetSystemDirectoryW(system, MAX_PATH)) return HtmlHelpFn{};
-    HMODULE control = LoadLibraryW((std::wstring(system) + L"\\HHCTRL.OCX").c_str());
-    return control ? reinterpret_cast<HtmlHelpFn>(
-                         reinterpret_cast<void*>(GetProcAddress(control, "HtmlHelpW")))
-                   : HtmlHelpFn{};
-  }();
-  return htmlHelp;
+  wchar_t system[MAX_PATH] = {};
+  if (!GetSystemDirectoryW(system, MAX_PATH)) return HtmlHelpFn{};
+  HMODULE control = LoadLibraryW((std::wstring(system) + L"\\HHCTRL.OCX").c_str());
+  return control ? reinterpret_cast<HtmlHelpFn>(
+                       reinterpret_cast<void*>(GetProcAddress(control, "HtmlHelpW")))
+                 : HtmlHelpFn{};
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ class ControlLineMeasure : public LineMeasure {
 
 CKmpKsnPg::CKmpKsnPg(PageEnvironment& env)
     : CSettingsPage(IDD_KEY_SENS_PAGE, IDC_KSN_DISABLED_HINT, IDC_KSN_ENABLE_BROWSER, env),
-      positions_(PositionsOf(Settings().keySensMap)),
+      sliders_(Settings().keySensMap),
       testButton_([this] { EndKeyTest(false); }) {}
 
 BOOL CKmpKsnPg::OnInitDialog() {
@@ -95,12 +95,12 @@ void CKmpKsnPg::SetUpSliders() {
 
 void CKmpKsnPg::ShowPositions() const {
   for (size_t row = 0; row < kKeySensRows; ++row) {
-    SendMessageW(Item(KeySensRows[row].sliderId), TBM_SETPOS, TRUE, positions_[row]);
+    SendMessageW(Item(KeySensRows[row].sliderId), TBM_SETPOS, TRUE, sliders_.Positions()[row]);
   }
 }
 
 void CKmpKsnPg::ResetTo(const KeySensMap& map) {
-  positions_ = PositionsOf(map);
+  sliders_.Load(map);
   if (Handle()) ShowPositions();
 }
 
@@ -111,7 +111,7 @@ void CKmpKsnPg::OnSetActive() {
 }
 
 void CKmpKsnPg::EnableBrowserSliders() const {
-  const BOOL enable = EnableCheck() == 1;
+  const BOOL enable = EnableChecked();
   EnableWindow(Item(IDC_KSN_BROWSER_BACK), enable);
   EnableWindow(Item(IDC_KSN_BROWSER_FORWARD), enable);
 }
@@ -132,15 +132,17 @@ bool CKmpKsnPg::OnCommand(int id, int notifyCode) {
 void CKmpKsnPg::OnSliderMoved(HWND slider) {
   const KeySensRow* row = RowOfSlider(GetDlgCtrlID(slider));
   if (!row) return;
-  positions_[static_cast<size_t>(row - KeySensRows.data())] =
-      static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+  sliders_.Move(static_cast<size_t>(row - KeySensRows.data()),
+                static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)));
   Env().settingChanged();
 }
 
 // The test measures what the sliders show, applied or not. Without its hook
 // there is no test: the button and the hook library stay as they were.
 void CKmpKsnPg::StartKeyTest() {
-  if (!keyTest_.Start(positions_, EnableCheck() == 1, Settings().keySensAsgnsStatus)) return;
+  if (!keyTest_.Start(sliders_.Positions(), EnableChecked(), Settings().keySensAsgnsStatus)) {
+    return;
+  }
   RepaintTestArea();
   SetDlgItemTextW(Handle(), IDC_KSN_TEST_BUTTON, ui::LoadText(IDS_STOP_TEST).c_str());
   SetFocus(Item(IDC_KSN_TEST_BUTTON));
@@ -166,7 +168,8 @@ void CKmpKsnPg::ShowRecognisedKey(Vk key) {
   UpdateWindow(names);
   hook_.NoteKeyShown();
   // The sliders show the durations under test.
-  positions_ = PositionsOf(keyTest_.Table().Rows());
+  const SliderPositions tested = PositionsOf(keyTest_.Table().Rows());
+  for (size_t i = 0; i < kKeySensRows; ++i) sliders_.Move(i, tested[i]);
   ShowPositions();
 }
 

@@ -20,7 +20,7 @@ class CKmpKsnPg : public CSettingsPage {
  public:
   explicit CKmpKsnPg(PageEnvironment& env);
 
-  KeySensPageValues Values() const { return {EnableCheck(), KeySensMapOf(positions_)}; }
+  KeySensPageValues Values() const { return {EnableCheck(), sliders_.Map()}; }
   // After a reset of the durations to those of `map`.
   void ResetTo(const KeySensMap& map);
   // Ends a running key test, the hook library's status put back; for the
@@ -30,7 +30,7 @@ class CKmpKsnPg : public CSettingsPage {
 
  protected:
   // Only a stored 0 switches the browser keys off.
-  uint32_t SavedCheck() const override { return Settings().vrKbBrwAsgnsStatus == 0 ? 0 : 1; }
+  uint32_t SavedCheck() const override { return Settings().vrKbBrwAsgnsStatus; }
   BOOL OnInitDialog() override;
   void OnSetActive() override;
   bool OnCommand(int id, int notifyCode) override;
@@ -48,7 +48,7 @@ class CKmpKsnPg : public CSettingsPage {
   void RepaintTestArea() const;
   void PaintTestFrame() const;
 
-  SliderPositions positions_;
+  KeySensSliders sliders_;
   RECT testArea_{};
   CTestBtn testButton_;
   CStaticVertLine separator_;

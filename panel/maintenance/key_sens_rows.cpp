@@ -38,4 +38,29 @@ KeySensMap KeySensMapOf(const SliderPositions& positions) {
   return map;
 }
 
+void KeySensSliders::Load(const KeySensMap& stored) {
+  positions_ = PositionsOf(stored);
+  const KeySensMap shown = KeySensMapOf(positions_);
+  for (size_t row = 0; row < kKeySensRows; ++row) {
+    const KeySensEntry& entry = stored.entries[row];
+    const bool shownAsStored = shown.entries[row].key == entry.key &&
+                               shown.entries[row].minimumPressMs == entry.minimumPressMs;
+    storedKept_[row] = shownAsStored ? std::nullopt : std::optional(entry);
+  }
+}
+
+void KeySensSliders::Move(size_t row, int position) {
+  if (positions_[row] == position) return;
+  positions_[row] = position;
+  storedKept_[row].reset();
+}
+
+KeySensMap KeySensSliders::Map() const {
+  KeySensMap map = KeySensMapOf(positions_);
+  for (size_t row = 0; row < kKeySensRows; ++row) {
+    if (storedKept_[row]) map.entries[row] = *storedKept_[row];
+  }
+  return map;
+}
+
 }  // namespace tavel::panel

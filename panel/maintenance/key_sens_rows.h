@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "common/records.h"
 
@@ -30,5 +31,22 @@ int PositionOfDuration(uint32_t ms);
 SliderPositions PositionsOf(const KeySensMap& map);
 // Every row's key with its slider's duration, whatever the map held before.
 KeySensMap KeySensMapOf(const SliderPositions& positions);
+
+// What the page's sliders hold. A stored row the sliders cannot show as it
+// is (another key, a duration between the steps) is written back unchanged
+// until the user moves its slider.
+class KeySensSliders {
+ public:
+  explicit KeySensSliders(const KeySensMap& stored) { Load(stored); }
+  void Load(const KeySensMap& stored);
+  const SliderPositions& Positions() const { return positions_; }
+  // The user moved a slider (or the key test showed its duration).
+  void Move(size_t row, int position);
+  KeySensMap Map() const;
+
+ private:
+  SliderPositions positions_{};
+  std::array<std::optional<KeySensEntry>, kKeySensRows> storedKept_{};
+};
 
 }  // namespace tavel::panel

@@ -24,7 +24,6 @@ void RunOptionsOutcome(const OptionsChoices& choices, const OptionsContext& c) {
   s.extKb.autoStatus = choices.autoDisableExtKb ? 1 : 0;
   s.extKbMask |= kExtKbMaskAutoStatus;
   c.effects.WriteExtKbSettings(s);
-  c.effects.HandExtKbSettingsToHook({s.extKbMask, s.extKb});
 }
 
 }  // namespace tavel::panel

@@ -24,10 +24,9 @@ class OptionsEffects {
   virtual void RefreshShownPage() = 0;
   virtual bool ApplyEnabled() = 0;
   virtual void EnableApply(bool enable) = 0;
-  // The ExtKb values the mask selects, into the registry, then into the
-  // running hook (by the hook library's SetExtKbSettings).
+  // The ExtKb values the mask selects that changed, into the registry, then
+  // into the running hook (by the hook library's SetExtKbSettings).
   virtual void WriteExtKbSettings(const PanelSettings& s) = 0;
-  virtual void HandExtKbSettingsToHook(const ExtKbSettingsRequest& request) = 0;
 };
 
 // What stays between Options dialogs while the program runs.

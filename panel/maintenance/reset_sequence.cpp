@@ -25,7 +25,6 @@ void RunReset(uint32_t mask, const ResetContext& c) {
     s.keySensMap = DefaultKeySensMap();
     c.pages.ResetKeySensitivity(s.keySensMap);
     c.effects.WriteKeySensMap(s);
-    c.effects.HandKeySensMapToHook(s);
   }
   if (mask & kResetSpecialCharacters) {
     s.symbMap = DefaultSymbMap();

@@ -36,8 +36,8 @@ class ResetEffects {
   virtual void SendVrKb(const PanelSettings& s) = 0;
   virtual void WriteExtKbMap(const PanelSettings& s) = 0;
   virtual void SendExtKb(const PanelSettings& s) = 0;
+  // A changed map also goes to the hook library at once.
   virtual void WriteKeySensMap(const PanelSettings& s) = 0;
-  virtual void HandKeySensMapToHook(const PanelSettings& s) = 0;
   virtual void WriteSymbMap(const PanelSettings& s) = 0;
   virtual void SendSymb(const PanelSettings& s) = 0;
 };

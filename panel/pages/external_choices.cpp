@@ -6,11 +6,14 @@
 #include "panel/res/resource.h"
 
 namespace tavel::panel {
+bool HasBrandedButton(DeviceIo& io, Registry& registry) {
+  return DriverHasF1Function(io) || HasOstraVersion4(registry) || HasVelmoraProgram(registry);
+}
+
 ExternalRowCapabilities AskExternalRowCapabilities(DeviceIo& io, Registry& registry,
                                                    SystemInfo& system, LibraryLoader& loader) {
   ExternalRowCapabilities answers;
-  answers.brandedButton =
-      DriverHasF1Function(io) || HasOstraVersion4(registry) || HasVelmoraProgram(registry);
+  answers.brandedButton = HasBrandedButton(io, registry);
   answers.wirelessRadio = IsFnFunctionAvailable(registry, system, loader, kFnWirelessRadio);
   answers.dovra = IsFnFunctionAvailable(registry, system, loader, kFnDovra);
   answers.lumara = DriverHasF7Function(io);

@@ -24,6 +24,8 @@ struct ExternalRowCapabilities {
 // cannot be reached answers no.
 ExternalRowCapabilities AskExternalRowCapabilities(DeviceIo& io, Registry& registry,
                                                    SystemInfo& system, LibraryLoader& loader);
+// Row 3 alone: the driver's button, Ostra 4 or Velmora.
+bool HasBrandedButton(DeviceIo& io, Registry& registry);
 
 enum class RowPresence { Usable, Disabled, Hidden };
 RowPresence PresenceOf(ExtKbFunction row, const ExternalRowCapabilities& capabilities);

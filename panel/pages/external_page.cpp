@@ -88,22 +88,26 @@ void CKmpEKbPg::FillLists() {
   }
 }
 
-// Greys or hides the rows of functions this notebook lacks. Only ever takes
-// controls away, so it can follow the activation, which shows them all.
+// Greys or hides the rows of functions this notebook lacks, and enables the
+// others. Never shows a control, so it can follow the activation, which
+// shows them all (or, while the product is disabled, none).
 void CKmpEKbPg::ApplyRowPresence() const {
   for (size_t row = 0; row < std::size(kRows); ++row) {
     const RowPresence presence = PresenceOf(static_cast<ExtKbFunction>(row), capabilities_);
-    if (presence == RowPresence::Usable) continue;
     const RowControls& r = kRows[row];
     for (int id : {r.label, r.icon, r.equals, kRowLists[row].first, r.plus, kRowLists[row].second}) {
       if (presence == RowPresence::Hidden) ShowWindow(Item(id), SW_HIDE);
-      EnableWindow(Item(id), FALSE);
+      EnableWindow(Item(id), presence == RowPresence::Usable);
     }
   }
 }
 
 void CKmpEKbPg::OnSetActive() {
   CSettingsPage::OnSetActive();
+  // The branded button's software may have come or gone since the last
+  // visit.
+  PanelContext& c = Env().context;
+  capabilities_.brandedButton = HasBrandedButton(c.io, c.registry);
   ApplyRowPresence();
   rowLists_.ShowPageChoices(Handle());
 }
@@ -132,7 +136,7 @@ bool CKmpEKbPg::ValidateCompleteRows() const {
   const auto row = choices_.Rows().FirstIncompleteRow();
   if (!row) return true;
   const VaroButtonKind kind = AskVaroButtonKind(Env().context.registry);
-  ShowIncompleteRow(Handle(), ExternalChoices::RowNameId(*row, kind));
+  ShowIncompleteRow(MessageOwner(), ExternalChoices::RowNameId(*row, kind));
   return false;
 }
 

@@ -30,6 +30,8 @@ class CKmpEKbPg : public CSettingsPage {
 
  protected:
   uint32_t SavedCheck() const override { return Settings().extKb.status; }
+  // A stored value other than 0 or 1 shows unticked.
+  CheckRule SavedCheckRule() const override { return CheckRule::ExactlyOne; }
   BOOL OnInitDialog() override;
   void OnSetActive() override;
   bool OnCommand(int id, int notifyCode) override;

@@ -18,33 +18,36 @@ ChoiceResult CommitOneKeyChoice(KeyChoice& stored, KeyChoice otherStored, KeyCho
 }
 
 ComboRows::ComboRows(size_t count, KeyTable firstKeys, KeyTable secondKeys)
-    : firstKeys_(firstKeys), secondKeys_(secondKeys), rows_(count), unknownKept_(count) {}
+    : firstKeys_(firstKeys), secondKeys_(secondKeys), rows_(count), storedKept_(count) {}
 
 void ComboRows::Clear() {
   for (TwoKeyRow& row : rows_) row = {kNotAssigned, kNotAssigned};
-  for (auto& kept : unknownKept_) kept.reset();
+  for (auto& kept : storedKept_) kept.reset();
 }
 
 void ComboRows::LoadPageChoices(std::span<const KeyCombo> entries) {
   for (size_t i = 0; i < rows_.size() && i < entries.size(); ++i) {
     const KeyCombo& entry = entries[i];
     rows_[i] = {VkToChoice(firstKeys_, entry.firstKey), VkToChoice(secondKeys_, entry.secondKey)};
-    const bool shownEmpty = rows_[i].first == kNotAssigned && rows_[i].second == kNotAssigned;
-    const bool storedEmpty = entry.firstKey == vk::None && entry.secondKey == vk::None;
-    unknownKept_[i] = shownEmpty && !storedEmpty ? std::optional(entry) : std::nullopt;
+    const KeyCombo shown = Built(i);
+    const bool shownAsStored = shown.firstKey == entry.firstKey && shown.secondKey == entry.secondKey;
+    storedKept_[i] = shownAsStored ? std::nullopt : std::optional(entry);
   }
 }
 
-KeyCombo ComboRows::BuildPageRecord(size_t row) const {
-  if (unknownKept_[row]) return *unknownKept_[row];
+KeyCombo ComboRows::Built(size_t row) const {
   return {ChoiceToVk(firstKeys_, rows_[row].first), ChoiceToVk(secondKeys_, rows_[row].second)};
+}
+
+KeyCombo ComboRows::BuildPageRecord(size_t row) const {
+  return storedKept_[row] ? *storedKept_[row] : Built(row);
 }
 
 ChoiceResult ComboRows::CommitRowChoice(size_t row, RowSide side, KeyChoice selection) {
   TwoKeyRow& stored = rows_[row];
   if (selection == kNotAssigned && stored.On(side) != kNotAssigned) {
     stored = {kNotAssigned, kNotAssigned};
-    unknownKept_[row].reset();
+    storedKept_[row].reset();
     return {ChoiceResult::Kind::RowCleared, true};
   }
   TwoKeyRow selections = stored;
@@ -54,7 +57,7 @@ ChoiceResult ComboRows::CommitRowChoice(size_t row, RowSide side, KeyChoice sele
   }
   const bool changed = selection != stored.On(side);
   stored.On(side) = selection;
-  unknownKept_[row].reset();
+  if (changed) storedKept_[row].reset();
   return {ChoiceResult::Kind::Kept, changed};
 }
 
@@ -71,6 +74,7 @@ bool ComboRows::CheckUniqueCombination(size_t row, TwoKeyRow selections, RowSide
 
 std::optional<size_t> ComboRows::FirstIncompleteRow() const {
   for (size_t i = 0; i < rows_.size(); ++i) {
+    if (storedKept_[i]) continue;
     if ((rows_[i].first == kNotAssigned) != (rows_[i].second == kNotAssigned)) return i;
   }
   return std::nullopt;

@@ -52,10 +52,10 @@ class ComboRows {
 
   // Every choice "(not assigned)".
   void Clear();
-  // A code outside a table loads as "(not assigned)". A row whose codes are
-  // both unknown shows as empty but keeps its stored combination for Apply
-  // until the user picks in it; a row with one unknown code loads
-  // incomplete, so Apply asks for it to be completed.
+  // A code outside a table loads as "(not assigned)". A row the lists
+  // cannot show as stored (a code outside them) keeps its stored
+  // combination for Apply until the user picks in it, and Apply does not ask
+  // for it to be completed: the hook honours it as it is.
   void LoadPageChoices(std::span<const KeyCombo> entries);
   KeyCombo BuildPageRecord(size_t row) const;
 
@@ -64,14 +64,17 @@ class ComboRows {
   // True when the row's selections may be kept: no other complete row of
   // the page holds the same pair.
   bool CheckUniqueCombination(size_t row, TwoKeyRow selections, RowSide changed) const;
-  // The first row with exactly one key chosen, which Apply refuses.
+  // The first row with exactly one key chosen, which Apply refuses; a row
+  // kept as stored is never one.
   std::optional<size_t> FirstIncompleteRow() const;
 
  private:
+  KeyCombo Built(size_t row) const;
+
   KeyTable firstKeys_;
   KeyTable secondKeys_;
   std::vector<TwoKeyRow> rows_;
-  std::vector<std::optional<KeyCombo>> unknownKept_;
+  std::vector<std::optional<KeyCombo>> storedKept_;
 };
 
 }  // namespace tavel::panel

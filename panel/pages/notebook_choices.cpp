@@ -19,8 +19,10 @@ void NotebookChoices::LoadPageChoices(const VrKbMap& keys, const VrKbBrwMap& row
     const KeyRemap& entry = keys.entries[which == OneKey::Windows ? 0 : 1];
     OneKeyList& list = List(which);
     list.choice = VkToChoice(FirstKeyTable, entry.physicalKey);
-    const bool unknown = list.choice == kNotAssigned && entry.physicalKey != vk::None;
-    list.unknownKept = unknown ? std::optional(entry) : std::nullopt;
+    const KeyRemap shown = Built(which);
+    const bool shownAsStored =
+        shown.physicalKey == entry.physicalKey && shown.emulatedKey == entry.emulatedKey;
+    list.storedKept = shownAsStored ? std::nullopt : std::optional(entry);
   }
   rows_.LoadPageChoices(rows.entries);
 }
@@ -31,7 +33,7 @@ ChoiceResult NotebookChoices::SelectKey(OneKey which, KeyChoice selection) {
   const OneKey other = which == OneKey::Windows ? OneKey::Application : OneKey::Windows;
   OneKeyList& list = List(which);
   ChoiceResult result = CommitOneKeyChoice(list.choice, List(other).choice, selection);
-  if (result.kind != ChoiceResult::Kind::Refused) list.unknownKept.reset();
+  if (result.enableApply) list.storedKept.reset();
   return result;
 }
 
@@ -41,16 +43,18 @@ bool NotebookChoices::SelectLayout(uint32_t layout) {
   return changed;
 }
 
-KeyRemap NotebookChoices::BuildKey(OneKey which, Vk emulated) const {
+KeyRemap NotebookChoices::Built(OneKey which) const {
+  const Vk physical = ChoiceToVk(FirstKeyTable, List(which).choice);
+  return {physical, physical == vk::None ? vk::None : EmulatedKey(which)};
+}
+
+KeyRemap NotebookChoices::BuildKey(OneKey which) const {
   const OneKeyList& list = List(which);
-  if (list.unknownKept) return *list.unknownKept;
-  const Vk physical = ChoiceToVk(FirstKeyTable, list.choice);
-  return {physical, physical == vk::None ? vk::None : emulated};
+  return list.storedKept ? *list.storedKept : Built(which);
 }
 
 NotebookChoices::Records NotebookChoices::BuildPageRecord() const {
-  Records records{{{BuildKey(OneKey::Windows, vk::LWin), BuildKey(OneKey::Application, vk::Apps)}},
-                  {}};
+  Records records{{{BuildKey(OneKey::Windows), BuildKey(OneKey::Application)}}, {}};
   for (size_t row = 0; row < kRows; ++row) records.rows.entries[row] = rows_.BuildPageRecord(row);
   return records;
 }

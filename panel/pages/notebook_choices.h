@@ -50,15 +50,18 @@ class NotebookChoices {
  private:
   struct OneKeyList {
     KeyChoice choice = kNotLoaded;
-    // A stored key outside the table: shown as "(not assigned)", written back
-    // unchanged until the user picks in the list.
-    std::optional<KeyRemap> unknownKept;
+    // A stored entry the list cannot show as it is (a key outside the table,
+    // or another emulated key): written back unchanged until the user picks
+    // another item in the list.
+    std::optional<KeyRemap> storedKept;
   };
   OneKeyList& List(OneKey which) { return which == OneKey::Windows ? windows_ : application_; }
   const OneKeyList& List(OneKey which) const {
     return which == OneKey::Windows ? windows_ : application_;
   }
-  KeyRemap BuildKey(OneKey which, Vk emulated) const;
+  static Vk EmulatedKey(OneKey which) { return which == OneKey::Windows ? vk::LWin : vk::Apps; }
+  KeyRemap Built(OneKey which) const;
+  KeyRemap BuildKey(OneKey which) const;
 
   uint32_t layout_;
   OneKeyList windows_;

@@ -101,15 +101,14 @@ void CKmpTKbPg::FillLayoutList() {
     for (LRESULT i = 0; i < count; ++i) {
       if (static_cast<uint32_t>(SendMessageW(list, CB_GETITEMDATA, i, 0)) == number) return i;
     }
-    return 0;
+    return LRESULT{CB_ERR};
   };
-  // No stored layout: US English. A stored number that names no layout:
-  // the first of the list.
+  // No stored layout: US English. A stored number that names no layout
+  // selects nothing and is written back as it is until the user picks one.
   uint32_t stored = kLayoutUsEnglish;
   ReadStatus(Env().context.registry, status::kVrKbLangId, stored);
   SendMessageW(list, CB_SETCURSEL, positionOf(stored), 0);
-  const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
-  choices_.SelectLayout(static_cast<uint32_t>(SendMessageW(list, CB_GETITEMDATA, selected, 0)));
+  choices_.SelectLayout(stored);
 }
 
 void CKmpTKbPg::FillKeyLists() {
@@ -199,7 +198,7 @@ NotebookPageValues CKmpTKbPg::Values() const {
 bool CKmpTKbPg::ValidateCompleteRows() const {
   const auto row = choices_.FirstIncompleteRow();
   if (!row) return true;
-  ShowIncompleteRow(Handle(), NotebookChoices::RowNameId(*row));
+  ShowIncompleteRow(MessageOwner(), NotebookChoices::RowNameId(*row));
   return false;
 }
 

@@ -129,7 +129,7 @@ bool CKmpSmbPg::OnTabKey(HWND focus, bool shift) {
 
 bool CKmpSmbPg::ValidateCompleteRows() const {
   if (!choices_.Rows().FirstIncompleteRow()) return true;
-  ShowIncompleteRow(Handle(), IDS_FN_INSERT_SPECIAL_CHAR);
+  ShowIncompleteRow(MessageOwner(), IDS_FN_INSERT_SPECIAL_CHAR);
   return false;
 }
 

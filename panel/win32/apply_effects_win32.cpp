@@ -2,21 +2,16 @@
 
 #include <windows.h>
 
-#include "common/settings_store.h"
 #include "monitor/channel_sender.h"
 #include "panel/win32/hook_library_calls.h"
 
 namespace tavel::panel {
 
-void Win32ApplyEffects::SaveLayout(const PanelSettings& s) {
-  WriteLayoutId(registry_, s.vrKbLangId);
-}
+void Win32ApplyEffects::SaveLayout(const PanelSettings& s) { stored_.WriteLayout(s); }
 
 void Win32ApplyEffects::WriteVrKb(const PanelSettings& s) {
-  WriteStatus(registry_, status::kVrKb, s.vrKbAsgnsStatus);
-  WriteRecord(registry_, s.vrKbMap);
-  WriteStatus(registry_, status::kVrKbBrw, s.vrKbBrwAsgnsStatus);
-  WriteRecord(registry_, s.vrKbBrwMap);
+  stored_.WriteVrKbStatuses(s);
+  stored_.WriteVrKbMaps(s);
 }
 
 void Win32ApplyEffects::SendVrKb(const PanelSettings& s) {
@@ -36,8 +31,8 @@ void Win32ApplyEffects::SwitchOffStickyKeysHotKey() {
 }
 
 void Win32ApplyEffects::WriteExtKb(const PanelSettings& s) {
-  WriteExtKbSettings(registry_, kExtKbMaskStatus | kExtKbMaskAutoStatus, s.extKb);
-  WriteRecord(registry_, s.extKbMap);
+  stored_.WriteExtKbSettings(s, kExtKbMaskStatus | kExtKbMaskAutoStatus);
+  stored_.WriteExtKbMap(s);
 }
 
 void Win32ApplyEffects::SendExtKb(const PanelSettings& s) {
@@ -46,35 +41,24 @@ void Win32ApplyEffects::SendExtKb(const PanelSettings& s) {
 }
 
 void Win32ApplyEffects::WriteKeySens(const PanelSettings& s) {
-  WriteStatus(registry_, status::kKeySens, s.keySensAsgnsStatus);
-  WriteRecord(registry_, s.keySensMap);
+  const bool statusChanged = stored_.WriteKeySensStatus(s);
+  WriteKeySensMap(s);
+  if (statusChanged) CallSetKeySensStatus(s.keySensAsgnsStatus);
 }
 
-void Win32ApplyEffects::HandKeySensToHook(const PanelSettings& s) {
-  CallSetKeySensMap(s.keySensMap);
-  CallSetKeySensStatus(s.keySensAsgnsStatus);
-}
+void Win32ApplyEffects::WriteVrKbMaps(const PanelSettings& s) { stored_.WriteVrKbMaps(s); }
 
-void Win32ApplyEffects::WriteVrKbMaps(const PanelSettings& s) {
-  WriteRecord(registry_, s.vrKbMap);
-  WriteRecord(registry_, s.vrKbBrwMap);
-}
-
-void Win32ApplyEffects::WriteExtKbMap(const PanelSettings& s) { WriteRecord(registry_, s.extKbMap); }
+void Win32ApplyEffects::WriteExtKbMap(const PanelSettings& s) { stored_.WriteExtKbMap(s); }
 
 void Win32ApplyEffects::WriteKeySensMap(const PanelSettings& s) {
-  WriteRecord(registry_, s.keySensMap);
+  if (stored_.WriteKeySensMap(s)) CallSetKeySensMap(s.keySensMap);
 }
 
-void Win32ApplyEffects::HandKeySensMapToHook(const PanelSettings& s) {
-  CallSetKeySensMap(s.keySensMap);
-}
-
-void Win32ApplyEffects::WriteSymbMap(const PanelSettings& s) { WriteRecord(registry_, s.symbMap); }
+void Win32ApplyEffects::WriteSymbMap(const PanelSettings& s) { stored_.WriteSymbMap(s); }
 
 void Win32ApplyEffects::WriteSymb(const PanelSettings& s) {
-  WriteStatus(registry_, status::kSymb, s.symbAsgnsStatus);
-  WriteRecord(registry_, s.symbMap);
+  stored_.WriteSymbStatus(s);
+  stored_.WriteSymbMap(s);
 }
 
 void Win32ApplyEffects::SendSymb(const PanelSettings& s) {

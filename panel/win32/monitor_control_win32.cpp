@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/settings_store.h"
+#include "monitor/channel_records.h"
 #include "monitor/service_control.h"
 #include "panel/win32/program_folder.h"
 #include "platform/win32/start_program_win32.h"
@@ -11,6 +12,8 @@ namespace tavel::panel {
 namespace {
 
 constexpr char kRunValueName[] = "TAVELMON";
+// Under emulation a start takes the better part of a second.
+constexpr DWORD kMonitorStartStopLimitMs = 10000;
 
 }  // namespace
 
@@ -33,9 +36,28 @@ void Win32MonitorControl::DeleteRunValue() {
 bool Win32MonitorControl::RunValueExists() { return HasStartupEntry(registry_, kRunValueName); }
 
 // The monitor beside this program, by its full path: a "Tavelmon.exe" in the
-// current folder must never be the one that runs.
+// current folder must never be the one that runs. Each start and stop is
+// over before the next one begins: a monitor started has its window (for a
+// stop to find), a stop has seen the monitor end. The monitor may seem to
+// wait for input before its window is there (it asks the service first), so
+// the window itself is looked for while the new process runs. Bounded, so
+// that a monitor that does not answer cannot hang this program. A monitor
+// that runs already is left to run: another one would only find it and
+// leave, and Apply would wait for that.
 void Win32MonitorControl::LaunchMonitor(bool stop) {
-  StartProgramAt(BesideProgram(L"Tavelmon.exe"), stop ? L"/x" : L"", SW_HIDE);
+  const auto monitorWindow = [] { return FindWindowA(kMonitorWindowClass, nullptr) != nullptr; };
+  if (!stop && monitorWindow()) return;
+  ProcessHandle process = StartProgram(BesideProgram(L"Tavelmon.exe"), stop ? L"/x" : L"", SW_HIDE);
+  if (!process) return;
+  if (stop) {
+    WaitForSingleObject(process.get(), kMonitorStartStopLimitMs);
+    return;
+  }
+  constexpr DWORD kLookEveryMs = 20;
+  const DWORD start = GetTickCount();
+  while (!monitorWindow() && GetTickCount() - start < kMonitorStartStopLimitMs &&
+         WaitForSingleObject(process.get(), kLookEveryMs) == WAIT_TIMEOUT) {
+  }
 }
 
 }  // namespace tavel::panel

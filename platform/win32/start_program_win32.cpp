@@ -2,8 +2,8 @@
 
 namespace tavel {
 
-bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, WORD show) {
-  if (program.empty()) return false;
+ProcessHandle StartProgram(const std::wstring& program, const std::wstring& arguments, WORD show) {
+  if (program.empty()) return nullptr;
   std::wstring commandLine = L"\"" + program + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
@@ -13,11 +13,10 @@ bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, 
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       nullptr, &startup, &process)) {
-    return false;
+    return nullptr;
   }
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+  return ProcessHandle(process.hProcess);
 }
 
 }  // namespace tavel

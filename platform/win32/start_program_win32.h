@@ -4,12 +4,23 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace tavel {
 
-// `arguments` follows the quoted program path on the command line; true
-// when the program was started. An empty path starts nothing.
-bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, WORD show);
+struct ProcessHandleCloser {
+  void operator()(HANDLE process) const { CloseHandle(process); }
+};
+using ProcessHandle = std::unique_ptr<void, ProcessHandleCloser>;
+
+// `arguments` follows the quoted program path on the command line. The
+// started process, for the caller to wait on; empty when nothing started (an
+// empty path starts nothing).
+ProcessHandle StartProgram(const std::wstring& program, const std::wstring& arguments, WORD show);
+
+inline bool StartProgramAt(const std::wstring& program, const std::wstring& arguments, WORD show) {
+  return StartProgram(program, arguments, show) != nullptr;
+}
 
 }  // namespace tavel

@@ -22,4 +22,14 @@ void Win32WindowMessages::BringToForeground(WindowHandle window) {
   SetForegroundWindow(reinterpret_cast<HWND>(window));
 }
 
+// A window of another process: its end is not something to wait on here,
+// so the window is looked at every few milliseconds.
+void Win32WindowMessages::WaitUntilGone(WindowHandle window, uint32_t limitMs) {
+  constexpr DWORD kLookEveryMs = 10;
+  const DWORD start = GetTickCount();
+  while (IsWindow(reinterpret_cast<HWND>(window)) && GetTickCount() - start < limitMs) {
+    Sleep(kLookEveryMs);
+  }
+}
+
 }  // namespace tavel

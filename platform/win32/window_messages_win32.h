@@ -10,6 +10,7 @@ class Win32WindowMessages : public WindowMessages {
   void Post(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
   intptr_t Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
   void BringToForeground(WindowHandle window) override;
+  void WaitUntilGone(WindowHandle window, uint32_t limitMs) override;
 };
 
 }  // namespace tavel

@@ -2,7 +2,8 @@
 // any sequence of picks in the lists: nothing the user did not change is
 // rewritten, no choice leaves its list, two complete rows never share a
 // combination once the user has picked, and an untouched page writes back
-// what it loaded unless a row is half unknown, which Apply then refuses.
+// exactly what it loaded; Apply refuses only a row whose two stored codes the
+// lists show and that holds one key.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstring>
@@ -35,19 +36,22 @@ Record ConsumeRecord(FuzzedDataProvider& data) {
   return record;
 }
 
-// After loading, before any pick: a row that shows exactly one key is one
-// Apply asks for; every other row builds back exactly as stored.
+// After loading, before any pick: every row builds back exactly as stored,
+// and Apply asks only for a row the lists show as stored with one key.
 void CheckUntouched(const ComboRows& rows, std::span<const KeyCombo> stored) {
+  const auto incomplete = rows.FirstIncompleteRow();
   for (size_t i = 0; i < rows.size(); ++i) {
-    const bool firstShown = VkToChoice(rows.FirstKeys(), stored[i].firstKey) != 0;
-    const bool secondShown = VkToChoice(rows.SecondKeys(), stored[i].secondKey) != 0;
     const KeyCombo built = rows.BuildPageRecord(i);
-    const bool same = built.firstKey == stored[i].firstKey && built.secondKey == stored[i].secondKey;
-    if (firstShown == secondShown && !same) Fail("an untouched row was rewritten");
-    const auto incomplete = rows.FirstIncompleteRow();
-    if (firstShown != secondShown && (!incomplete || *incomplete > i)) {
-      Fail("a row showing one key passes Apply");
+    if (built.firstKey != stored[i].firstKey || built.secondKey != stored[i].secondKey) {
+      Fail("an untouched row was rewritten");
     }
+    const bool listed = ChoiceToVk(rows.FirstKeys(), VkToChoice(rows.FirstKeys(), stored[i].firstKey)) ==
+                            stored[i].firstKey &&
+                        ChoiceToVk(rows.SecondKeys(), VkToChoice(rows.SecondKeys(), stored[i].secondKey)) ==
+                            stored[i].secondKey;
+    const bool oneKey = (stored[i].firstKey == 0) != (stored[i].secondKey == 0);
+    if (listed && oneKey && (!incomplete || *incomplete > i)) Fail("a row showing one key passes Apply");
+    if (!(listed && oneKey) && incomplete == i) Fail("Apply asks for a row it cannot show");
   }
 }
 
@@ -105,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
       page.LoadPageChoices(keys, rows);
       const NotebookChoices::Records built = page.BuildPageRecord();
       for (size_t i = 0; i < VrKbMap::kEntries; ++i) {
-        if (built.keys.entries[i].physicalKey != keys.entries[i].physicalKey) {
+        if (built.keys.entries[i].physicalKey != keys.entries[i].physicalKey ||
+            built.keys.entries[i].emulatedKey != keys.entries[i].emulatedKey) {
           Fail("an untouched Windows or Application key was rewritten");
         }
       }

@@ -95,7 +95,7 @@ probe click Tavelkit 1000 >/dev/null  # Apply
 check "Apply with a setting that needs it starts the monitor" eventually monitor_runs
 check "... the one in the installation folder" monitor_program_is "$folder\\Tavelmon.exe"
 check "... and records its logon start in the installation folder" \
-  equals "$(string_value "$run" TAVELMON)" "$folder\\Tavelmon.exe"
+  equals "$(string_value "$run" TAVELMON)" "\"$folder\\Tavelmon.exe\""
 check "... the setting is saved" value_is "$data\\VrKb" VrKbAsgnsStatus 0x1
 screenshot installed-program-running
 

@@ -5,9 +5,11 @@
 # Wine's own. Right Alt acts as the Windows key throughout.
 #   lock:    with right Alt held, locking lets go of the injected Windows key
 #   resume:  installs the hook again
-#   removed: a hook taken out of the chain (here by WM_QUIT sent to the
-#            window, which unhooks) is noticed from raw input and installed
+#   removed: a hook taken out of the chain without a word (here unhooked
+#            from another process) is noticed from raw input and installed
 #            again, and right Alt works as the Windows key again
+#   told:    a hook the monitor was told to drop (WM_QUIT sent to its
+#            window) stays dropped: right Alt is right Alt
 # Each step is logged with OutputDebugString (seen with WINEDEBUG=+debugstr).
 # Key codes of Xvfb's default map: 108 right Alt, 71 F5, 9 Escape.
 . "$(dirname "$0")/monitor_lib.sh" "$1"
@@ -39,11 +41,18 @@ xdotool keyup 108; sleep 0.3
 marker
 probe send 0x218 7 0                            # PBT_APMRESUMESUSPEND
 sleep 0.3
-probe send 0x12                                 # WM_QUIT sent: the hook is unhooked
+probe unhook                                    # the hook silently gone
 sleep 0.3
 tap_right_alt; tap_right_alt; tap_right_alt     # raw input sees these, the hook does not
 marker
 tap_right_alt                                   # after: the Windows key again
+sleep 1.2
+probe send 0x12                                 # WM_QUIT sent: told to drop the hook
+sleep 0.3
+marker
+tap_right_alt; tap_right_alt; tap_right_alt
+sleep 1.5                                       # past the keeper's span
+tap_right_alt                                   # told: right Alt stays right Alt
 close_target
 seen=$(tr -d '\r' <"$output" | grep '^key' | awk '{ print $2 "/" $3 }' | tr '\n' ' ')
 echo "seen: $seen"
@@ -57,6 +66,9 @@ check "... and says why" logged "session locked"
 check "resume installs the hook again" logged "resumed from sleep"
 check "a removed hook is noticed from raw input and installed again" logged "the hook missed key events"
 check "... after which right Alt is the Windows key again" grep -qE '5B/1[01] .*5B/9[01]' <<<"$(segment 3)"
+check "a hook the monitor was told to drop stays dropped" test "$(grep -c 'installed again' "$debug")" = 3
+check "... right Alt coming through as itself" grep -q 'A5/' <<<"$(segment 4)"
+check "... and never as the Windows key" test -z "$(grep -w '5B/[0-9]*' <<<"$(segment 4)")"
 check "no key is left held" test "$(probe held)" = none
 
 stop_monitor

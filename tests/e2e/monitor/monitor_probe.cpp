@@ -20,6 +20,9 @@
 //                                         a bare message (no mapping made)
 //   monitor_probe send-short MESSAGE FILE mapping backed by an 8-byte file
 //   monitor_probe show                    prints the hook library's shared state
+//   monitor_probe unhook                  takes the monitor's hook out of the chain
+//                                         from this process (ordinal 11), as the
+//                                         system does to a hook it gives up on
 //   monitor_probe open-device NAME        opens a device as the programs do and
 //                                         prints "opened" or "error N"
 //   monitor_probe key-test-hold [STATUS]  plays a configuration program in a key
@@ -314,5 +317,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "send-short" && argc == 4) return SendShort(Number(argv[2]), argv[3]);
+  if (command == "unhook") return RemoveKeyboardHook() ? 0 : 1;
   return 2;
 }

@@ -4,7 +4,6 @@
 . "$(dirname "$0")/panel_lib.sh" "$1" "$2"
 clean_registry
 reg add 'HKCU\Software\Norvik\Tavel\DataV1_1' /v TVKStatus /t REG_DWORD /d 1 /f
-focus_is() { [ "$(probe focus-id)" = "$1" ]; }
 hint_only() {  # hint id, a control id of the same page
   probe shown "$1" && ! probe shown "$2"
 }

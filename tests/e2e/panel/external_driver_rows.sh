@@ -2,8 +2,9 @@
 # The external-keyboard page against the hot-key driver stand-in behind
 # \\.\VRHKDRV, with no other source of the branded button: the driver's
 # capability words alone decide whether the Lumara row is shown and row 3 is
-# usable; both rows then take a combination, and the monitor carries out the
-# Lumara function on it through the driver.
+# usable (asked again at each visit of the page); both rows then take a
+# combination, and the monitor carries out the Lumara function on it through
+# the driver.
 . "$(dirname "$0")/panel_lib.sh" "$1" "$2"
 . "$here/../hotkey_driver.sh"
 [ -n "${DISPLAY:-}" ] || { echo "DISPLAY is not set"; exit 1; }
@@ -49,6 +50,10 @@ check "bit 24 of selector 1 leaves row 3 grey" button_row_grey
 check "the monitor and the program read capability words 0 and 1, nothing else" \
   both_capability_words_only
 screenshot external-driver-no-lumara
+driver_answers Capabilities0=0x1000000
+click_tab 0
+click_tab 1
+check "row 3 is asked about afresh at the next visit: usable now" eventually button_row_usable
 stop_panel
 
 driver_answers Capabilities0=0x1000000 Capabilities1=0x40

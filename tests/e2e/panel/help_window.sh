@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Help end to end: the Help button and F1 on a page open the compiled help
 # file in the HTML Help window at its start topic. With no installation
-# folder recorded, the file is the one beside the program.
+# folder recorded, the file is the one beside the program. A help control
+# that could not be loaded is tried again at the next request.
 #
 # Wine renders no topic here (it has no HTML engine without Gecko, which
 # Debian does not ship): the window, its title and contents from inside the
@@ -10,6 +11,7 @@
 [ -n "${DISPLAY:-}" ] || { echo "DISPLAY is not set"; exit 1; }
 trace=$(mktemp)
 help_window() { probe class "HH Parent"; }
+no_help_window() { ! help_window; }
 help_titled() { probe visible "Tavelkit Help"; }
 # HTML Help's trace names the file and the topic it shows.
 openings() { grep -ac 'navigate_url .*\\keymap\.chm::/keymap\.htm"' "$trace"; }
@@ -22,12 +24,17 @@ close_help() { probe close "Tavelkit Help" >/dev/null && eventually window_gone 
 
 clean_registry
 [ -f "$bin/keymap.chm" ] || fail "keymap.chm is not beside the program"
+reg add "$panel_overrides" /v hhctrl.ocx /d '' /f  # the control cannot be loaded
 WINEDEBUG=trace+htmlhelp "$WINE" "$bin/Tavelpanel.exe" >/dev/null 2>"$trace" &
 PANEL_PID=$!
 PANEL_PIDS+=("$PANEL_PID")
 eventually panel_visible
 
 probe click Tavelkit 1014 >/dev/null  # Help
+sleep 3
+check "Help without a loadable help control opens nothing" no_help_window
+reg delete "$panel_overrides" /v hhctrl.ocx /f
+probe click Tavelkit 1014 >/dev/null
 check "the Help button opens the HTML Help window" eventually help_window
 check "... titled from inside the help file" eventually help_titled
 check "... at the start topic" eventually opened_times 1
@@ -46,5 +53,6 @@ close_help
 
 stop_panel
 rm -f "$trace"
+reg delete "$panel_overrides" /f
 clean_registry
 finish

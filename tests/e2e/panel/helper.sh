@@ -17,7 +17,7 @@ reg add "$data" /v USBOBIKBDetectStatus /t REG_DWORD /d 1 /f
 clear_service_log
 check "/helper with the keyboard detected exits" helper
 check "... sends 140, then 129" equals "$(service_log)" '140;129;'
-check "... writes the logon start" equals "$(reg_value "$run" TAVELMON)" 'C:\TavelE2E\Tavelmon.exe'
+check "... writes the logon start" equals "$(reg_value "$run" TAVELMON)" '"C:\TavelE2E\Tavelmon.exe"'
 check "... and starts the monitor" eventually monitor_runs
 stop_monitor
 

@@ -73,6 +73,26 @@ check "the running monitor uses right Alt as the Windows key again" \
   grep -qxE 'key 5B 1[01]' <<<"$(observe_keys right_alt)"
 focus_window Tavelkit
 
+# Disable with a reset: the reset starts the monitor (the product is still
+# on for it), then the product goes off and stops it; the stop must find it.
+stop_monitor
+options
+probe click Options 1138  # Disable Tavelkit
+probe click Options 1140  # Reset to Defaults...
+eventually probe visible Tavelkit
+sleep 0.5
+probe dialog-click Tavelkit 1
+sleep 0.5
+options_ok
+probe tab >/dev/null  # answered once the outcome has been carried out
+check "disabling with a reset leaves no monitor running" no_monitor
+sleep 3
+check "... not even a moment later" no_monitor
+options
+probe click Options 1138
+options_ok
+check "enabling the product again starts the monitor" eventually monitor_runs
+
 options
 probe click Options 1141  # View Summary
 check "View Summary opens the report in Notepad" eventually notepads_are 1

@@ -52,6 +52,7 @@ equals() { [ "$1" = "$2" ] || { echo "  expected '$2', got '$1'"; return 1; }; }
 panel_visible() { probe visible Tavelkit; }
 selected_tab_is() { [ "$(probe tab)" = "$1" ]; }
 foreground_is() { [ "$(probe foreground)" = "$1" ]; }
+focus_is() { [ "$(probe focus-id)" = "$1" ]; }
 window_gone() { ! probe visible "$1"; }
 
 # Starts the configuration program in the background and waits for its window.

@@ -4,13 +4,19 @@
 //   visible TITLE          a visible top-level window with that title exists
 //   count TITLE            how many visible top-level windows have that title
 //   foreground             title of the foreground window
+//   foreground-class       class of the foreground window
 //   tab                    selected tab index of the program's tab strip
 //   tab-center INDEX       screen centre of a tab: "x y"
 //   rect                   main window: "left top right bottom zoomed"
+//   wide-band WIDTH        moves the main window to the screen's top left
+//                          corner and makes its caption band WIDTH pixels
+//                          wide (as a wide window on a screen of many dots
+//                          per inch has it); prints the band's corner "x y"
 //   post MESSAGE WPARAM    posts to the main window (numbers, 0x... allowed)
 //   text TITLE ID          text of control ID in the top-level window TITLE
 //   enabled ID             whether control ID of the main window is enabled
 //   shown ID               whether control ID of the main window is visible
+//   checked ID             whether check box ID of the main window is checked
 //   click TITLE ID         clicks button ID of the top-level window TITLE
 //   quiet-click TITLE ID   the same without taking the focus (the program may be
 //                          behind another one being typed into): a check box
@@ -30,6 +36,11 @@
 //   dialog-checked TITLE ID  whether check box ID of the dialog box TITLE is checked
 //   message                text of the program's open message box
 //   message-ok             closes the program's message box with OK
+//   message-owner          class of the window that owns the message box
+//   settings               every value below the user's settings key, a line
+//                          each: "SUBKEY\NAME TYPE HEXBYTES" (bytes as stored)
+//   decoy TITLE SECONDS    shows a window of another class with that title
+//                          for that long; exit 3 when a WM_QUIT ended it early
 //   slider ID              position of slider ID
 //   command ID             posts WM_COMMAND ID to the main dialog, as Enter
 //                          (IDOK) or Esc (IDCANCEL) do
@@ -310,6 +321,62 @@ HWND FrontDialog() {
 
 // The hook library measures inside the program's process; it lies beside
 // this probe and reports through its shared section.
+// Values as the registry stores them, whatever their type or length.
+void PrintValues(HKEY key, const std::wstring& path) {
+  static BYTE data[1 << 17];
+  wchar_t name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD nameLength = 256, type = 0, size = sizeof data;
+    if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, data, &size) != ERROR_SUCCESS) break;
+    std::wstring line = path + L"\\" + name + L" " + std::to_wstring(type) + L" ";
+    for (DWORD b = 0; b < size; ++b) {
+      wchar_t hex[3];
+      swprintf(hex, 3, L"%02X", data[b]);
+      line += hex;
+    }
+    PrintLine(line);
+  }
+  wchar_t subkey[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = 256;
+    if (RegEnumKeyExW(key, i, subkey, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    HKEY child;
+    if (RegOpenKeyExW(key, subkey, 0, KEY_READ, &child) != ERROR_SUCCESS) continue;
+    PrintValues(child, path.empty() ? subkey : path + L"\\" + subkey);
+    RegCloseKey(child);
+  }
+}
+
+int PrintSettings() {
+  HKEY root;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Norvik\\Tavel\\DataV1_1", 0, KEY_READ, &root) != ERROR_SUCCESS) {
+    return 1;
+  }
+  PrintValues(root, L"");
+  RegCloseKey(root);
+  return 0;
+}
+
+// Another program's window that bears the program's title, as a folder
+// window showing the installation folder does.
+int Decoy(const wchar_t* title, DWORD seconds) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TavelDecoyWnd";
+  RegisterClassW(&wc);
+  HWND window = CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                                300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  if (!window) return 1;
+  SetTimer(nullptr, 0, seconds * 1000, nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER) return 0;
+    DispatchMessageW(&msg);
+  }
+  return 3;
+}
+
 int TextFit(HWND window) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -351,6 +418,28 @@ int main(int argc, char** argv) {
     PrintLine(text);
     return 0;
   }
+  if (command == "foreground-class") {
+    wchar_t name[256] = {};
+    GetClassNameW(GetForegroundWindow(), name, 256);
+    PrintLine(name);
+    return 0;
+  }
+  if (command == "settings") return PrintSettings();
+  if (command == "decoy" && argc == 4) return Decoy(Widen(argv[2]).c_str(), Number(argv[3]));
+  if (command == "wide-band" && argc == 3) {
+    HWND main = MainWindow();
+    HWND band = ChildWindowFromPoint(main, POINT{1, 1});
+    RECT r;
+    if (!band || band == main || !GetClientRect(band, &r)) return 1;
+    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(band, nullptr, 0, 0, std::atoi(argv[2]), r.bottom, SWP_NOMOVE | SWP_NOZORDER);
+    RedrawWindow(band, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    POINT corner{0, 0};
+    ClientToScreen(band, &corner);
+    GetClientRect(band, &r);
+    std::printf("%ld %ld %ld\n", corner.x, corner.y, r.right);
+    return r.right == std::atoi(argv[2]) ? 0 : 1;
+  }
   if (command == "tab") {
     HWND strip = Descendant(MainWindow(), kTabStripId);
     if (!strip) return 1;
@@ -378,6 +467,10 @@ int main(int argc, char** argv) {
   if (command == "enabled" && argc == 3) {
     HWND control = Descendant(MainWindow(), std::atoi(argv[2]));
     return control && IsWindowEnabled(control) ? 0 : 1;
+  }
+  if (command == "checked" && argc == 3) {
+    HWND control = Descendant(MainWindow(), std::atoi(argv[2]));
+    return control && SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 0 : 1;
   }
   if (command == "shown" && argc == 3) {
     HWND control = Descendant(MainWindow(), std::atoi(argv[2]));
@@ -497,6 +590,14 @@ int main(int argc, char** argv) {
     if (which == "main") return TextFit(MainWindow());
     if (which == "front") return TextFit(FrontDialog());
     return 2;
+  }
+  if (command == "message-owner") {
+    wchar_t name[256] = {};
+    HWND box = MessageBoxWindow();
+    if (!box) return 1;
+    GetClassNameW(GetWindow(box, GW_OWNER), name, 256);
+    PrintLine(name);
+    return 0;
   }
   if (command == "message-ok") {
     HWND box = MessageBoxWindow();

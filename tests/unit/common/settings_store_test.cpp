@@ -147,7 +147,9 @@ TEST_F(SettingsStoreTest, OstraVersionTestReadsTheLeadingNumber) {
     bool passes;
   } cases[] = {{"4.0", true}, {"10", true},   {"4", true},     {" 4.2b", true},
                {"3.9", false}, {"", false},  {nullptr, false}, {"-5", false},
-               {"v4", false},  {"39", true}, {"03.99", false}};
+               {"v4", false},  {"39", true}, {"03.99", false}, {"4e0", true},
+               {"0.4e1", true}, {"3.99999999999999999999", true}, {" 4.5abc", true},
+               {"39e-1", false}, {"\t+4", true}, {"1e400", true}};
   EXPECT_FALSE(HasOstraVersion4(registry)) << "missing key";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.version ? c.version : "(missing value)");

@@ -102,6 +102,9 @@ class FakeWindows : public WindowMessages {
   void BringToForeground(WindowHandle w) override {
     log_.push_back(Call("Foreground", {static_cast<long long>(w)}));
   }
+  void WaitUntilGone(WindowHandle w, uint32_t limitMs) override {
+    log_.push_back(Call("WaitUntilGone", {static_cast<long long>(w), limitMs}));
+  }
   std::map<std::string, WindowHandle> existing;  // "class:X" or "title:Y"
   std::function<void()> onSend;
 

@@ -62,12 +62,22 @@ TEST_F(MonitorWindowTest, KeyTestOfARunningConfigurationProgramIsLeftAlone) {
   EXPECT_EQ(Count("SetKeySensStatus"), 0u);
 }
 
-TEST_F(MonitorWindowTest, QuitSentToTheWindowRemovesTheHook) {
+TEST_F(MonitorWindowTest, QuitSentToTheWindowRemovesTheHookForGood) {
+  Message(WM_CREATE_MESSAGE);
   Message(WM_QUIT_MESSAGE);
-  EXPECT_EQ(log, (CallLog{"RemoveKeyboardHook"}));
+  log.clear();
+  // What would put a hook the system removed back: missed key events,
+  // a resume, an unlock.
+  for (int i = 0; i < 10; ++i) Message(WM_INPUT_MESSAGE, 0, 1);  // odd: a key event
+  Advance(2000, "");
+  Message(WM_POWERBROADCAST_MESSAGE, PBT_APMRESUMESUSPEND_EVENT);
+  Message(WM_WTSSESSION_CHANGE_MESSAGE, WTS_SESSION_UNLOCK_EVENT);
+  EXPECT_EQ(Count("InstallKeyboardHook"), 0u);
 }
 
 TEST_F(MonitorWindowTest, OnlyTheSecondOfTwoQuickSendsIsAppliedOnce) {
+  hook.vrKbStatus = 1;  // in force: every value of the second record differs
+  hook.vrKbBrwStatus = 0;
   VrKbChannelRecord first{};
   first.vrKbAsgnsStatus = 1;
   first.vrKbMap.entries[0] = {0xA5, 0x5B};
@@ -84,10 +94,11 @@ TEST_F(MonitorWindowTest, OnlyTheSecondOfTwoQuickSendsIsAppliedOnce) {
   log.clear();
   EXPECT_EQ(Advance(2000, "SetVrKbStatus"), (std::vector<uint64_t>{350}));
   EXPECT_EQ(log, (CallLog{"KillTimer(1001)", "SetVrKbStatus(0)", "SetVrKbMap(163)", "SetVrKbBrwStatus(1)",
-                          "SetVrKbBrwMap(163)"}));
+                          "GetVrKbBrwMap", "SetVrKbBrwMap(163)"}));
 }
 
 TEST_F(MonitorWindowTest, ExternalAndSpecialCharacterRecordsAreAppliedInTableOrder) {
+  hook.symbStatus = 0;
   ExtKbChannelRecord ext{};
   ext.settings = {0x03, {1, 1, 1, 1, 1}};
   ext.extKbMap.entries[4] = {0xA3, 0x73};
@@ -101,8 +112,33 @@ TEST_F(MonitorWindowTest, ExternalAndSpecialCharacterRecordsAreAppliedInTableOrd
   log.clear();
   Advance(250, "");
   EXPECT_EQ(log, (CallLog{"KillTimer(1002)", "SetExtKbSettings(3,1,1,1,1,1)", "SetExtKbMap(115)",
-                          "KillTimer(1003)", "SetSymbStatus(1)", "SetSymbMap(2)"}));
+                          "KillTimer(1003)", "SetSymbStatus(1)", "GetSymbMap", "SetSymbMap(2)"}));
   EXPECT_EQ(window.Cache().symbMap.entries[0].characterChoice, 2u);
+}
+
+// A Set writes the registry: what is in force already stays as it is stored.
+TEST_F(MonitorWindowTest, OnlyValuesThatDifferFromThoseInForceAreSet) {
+  hook.vrKbStatus = 2;
+  hook.vrKbMap.entries[0] = {0xA5, 0x5B};
+  hook.extKbSettings = {1, 1, 0, 0, 0};
+  hook.symbMap.entries[0] = {1, 0xA1, 0x31};
+  VrKbChannelRecord vrKb{};
+  vrKb.vrKbAsgnsStatus = 2;
+  vrKb.vrKbMap = hook.vrKbMap;
+  vrKb.vrKbBrwAsgnsStatus = 1;
+  mappings.Put(vrKb);
+  Message(WM_VRKB_SETTINGS_CHANGED);
+  ExtKbChannelRecord ext{};
+  ext.settings = {0x03, {1, 0, 1, 1, 1}};  // only the automatic switch differs among the mask
+  mappings.Put(ext);
+  Message(WM_EXTKB_SETTINGS_CHANGED);
+  SymbChannelRecord symb{1, hook.symbMap};
+  mappings.Put(symb);
+  Message(WM_SYMB_SETTINGS_CHANGED);
+  log.clear();
+  Advance(250, "");
+  EXPECT_EQ(log, (CallLog{"KillTimer(1001)", "GetVrKbBrwMap", "KillTimer(1002)",
+                          "SetExtKbSettings(2,1,0,1,1,1)", "KillTimer(1003)", "GetSymbMap"}));
 }
 
 TEST_F(MonitorWindowTest, ChannelMessageWithoutAUsableMappingChangesNothing) {

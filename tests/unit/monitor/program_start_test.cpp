@@ -56,7 +56,8 @@ class ProgramStartTest : public ::testing::Test {
 TEST_F(ProgramStartTest, StopSwitchPostsQuitToTheRunningMonitorOnly) {
   MonitorRuns();
   EXPECT_EQ(StartMonitor({"/X"}, parts), StartOutcome::Exit);
-  EXPECT_EQ(log, (CallLog{"Find(class:TavelmonWndClass)", "Post(77,18,0,0)"}));
+  EXPECT_EQ(log, (CallLog{"Find(class:TavelmonWndClass)", "Post(77,18,0,0)",
+                          "WaitUntilGone(77,5000)"}));
 }
 
 TEST_F(ProgramStartTest, StopSwitchWithNoMonitorExitsQuietly) {
@@ -93,7 +94,7 @@ TEST_F(ProgramStartTest, RemoteStopStopsTheMonitorOfTheNamedDesktop) {
   MonitorRuns();
   EXPECT_EQ(StartMonitor({"Winlogon", "/x"}, parts), StartOutcome::Exit);
   EXPECT_EQ(log, (CallLog{"SwitchDesktop(Winlogon)", "Find(class:TavelmonWndClass)",
-                          "Post(77,18,0,0)"}));
+                          "Post(77,18,0,0)", "WaitUntilGone(77,5000)"}));
 }
 
 TEST_F(ProgramStartTest, DesktopThatCannotBeEnteredEndsTheStart) {

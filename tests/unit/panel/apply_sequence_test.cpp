@@ -49,7 +49,6 @@ class RecordingEffects : public ApplyEffects {
   }
   void SendExtKb(const PanelSettings&) override { log_.push_back("send extkb"); }
   void WriteKeySens(const PanelSettings&) override { log_.push_back("write keysens"); }
-  void HandKeySensToHook(const PanelSettings&) override { log_.push_back("keysens to hook"); }
   void WriteSymb(const PanelSettings&) override { log_.push_back("write symb"); }
   void SendSymb(const PanelSettings&) override { log_.push_back("send symb"); }
   uint32_t sentExtKbMask = 0;
@@ -79,10 +78,10 @@ class ApplySequenceTest : public testing::Test {
 TEST_F(ApplySequenceTest, ValidatesThenDecidesMonitorThenWritesAndSendsEachGroupInOrder) {
   ASSERT_TRUE(Apply());
   EXPECT_EQ(log, (Log{"validate notebook", "validate external", "validate symbols",
-                      "svc 129", "run= C:\\Tavel\\Tavelmon.exe", "Tavelmon",
+                      "svc 129", "run= \"C:\\Tavel\\Tavelmon.exe\"", "Tavelmon",
                       "save layout", "write vrkb", "send vrkb",
                       "write extkb", "send extkb",
-                      "write keysens", "keysens to hook",
+                      "write keysens",
                       "write symb", "send symb"}));
 }
 

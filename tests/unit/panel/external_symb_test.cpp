@@ -164,7 +164,7 @@ TEST(SymbChoices, CombinationsAreUniqueWhateverTheCharacters) {
   EXPECT_FALSE(page.SelectCharacter(1, 1));
 }
 
-TEST(SymbChoices, OnlyShiftKeysAreOfferedAsFirstKeys) {
+TEST(SymbChoices, ARowTypedWithAKeyNotOfferedHereIsKeptAsStored) {
   SymbChoices page;
   page.Clear();
   SymbMap map{};
@@ -172,7 +172,14 @@ TEST(SymbChoices, OnlyShiftKeysAreOfferedAsFirstKeys) {
   page.LoadPageChoices(map);
   EXPECT_EQ(page.Rows()[0].first, kNotAssigned);
   EXPECT_EQ(page.Rows()[0].second, 2);
-  EXPECT_EQ(page.Rows().FirstIncompleteRow(), 0u);  // Apply asks for the row
+  EXPECT_EQ(page.Rows().FirstIncompleteRow(), std::nullopt);  // Apply goes through
+  const SymbEntry written = page.BuildPageRecord().entries[0];
+  EXPECT_EQ(written.characterChoice, 2u);
+  EXPECT_EQ(written.firstKey, vk::LControl);
+  EXPECT_EQ(written.secondKey, vk::Digit1 + 1);
+  // Until the user picks a first key the page offers.
+  ASSERT_EQ(page.Rows().CommitRowChoice(0, RowSide::First, 2).kind, Kind::Kept);
+  EXPECT_EQ(page.BuildPageRecord().entries[0].firstKey, vk::RShift);
 }
 
 TEST(SymbChoices, DefaultRowsShowCharactersWithoutKeysAndPass) {

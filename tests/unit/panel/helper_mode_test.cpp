@@ -42,9 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
     Decisions, HelperModeTest,
     testing::Values(
         HelperCase{"MakerKeyboardFoundNow", {0, 0}, true, 0, 1, false, true,
-                   {"svc 140", "svc 141", "svc 129", "run= C:\\Tavel\\Tavelmon.exe", "Tavelmon"}},
+                   {"svc 140", "svc 141", "svc 129", "run= \"C:\\Tavel\\Tavelmon.exe\"", "Tavelmon"}},
         HelperCase{"AlreadyDetected", {1, 1}, false, 0, 1, false, true,
-                   {"svc 140", "svc 129", "run= C:\\Tavel\\Tavelmon.exe", "Tavelmon"}},
+                   {"svc 140", "svc 129", "run= \"C:\\Tavel\\Tavelmon.exe\"", "Tavelmon"}},
         // Without an installation folder the monitor still starts, but no
         // logon start is recorded, so a watching service is told to stop.
         HelperCase{"NoInstallFolder", {1, 1}, false, 0, 1, false, false,

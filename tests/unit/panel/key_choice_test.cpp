@@ -121,24 +121,33 @@ TEST(ComboRows, OnlyTheFirstIncompleteRowIsReported) {
 }
 
 TEST(ComboRows, UnknownStoredCodesAreNeverSilentlyRewritten) {
-  ComboRows rows(3, FirstKeyTable, ExtSecondKeyTable);
+  ComboRows rows(4, FirstKeyTable, ExtSecondKeyTable);
   rows.Clear();
-  const KeyCombo stored[3] = {{0x10, vk::Up}, {0x10, 0x41}, {vk::RControl, vk::F4}};
+  const KeyCombo stored[4] = {
+      {0x10, vk::Up}, {0x10, 0x41}, {vk::RControl, vk::F4}, {vk::RControl, vk::None}};
   rows.LoadPageChoices(stored);
 
-  // Half known: shown incomplete, so Apply asks for the row.
+  // Half known: the known key shows, the row is written back as stored and
+  // Apply does not ask for it.
   EXPECT_EQ(rows[0].first, kNotAssigned);
   EXPECT_EQ(rows[0].second, 1);
-  EXPECT_EQ(rows.FirstIncompleteRow(), 0u);
+  EXPECT_EQ(rows.BuildPageRecord(0).firstKey, 0x10u);
+  EXPECT_EQ(rows.BuildPageRecord(0).secondKey, vk::Up);
   // Wholly unknown: shown empty, written back as stored while untouched.
   EXPECT_EQ(rows[1].first, kNotAssigned);
   EXPECT_EQ(rows[1].second, kNotAssigned);
   EXPECT_EQ(rows.BuildPageRecord(1).firstKey, 0x10u);
   EXPECT_EQ(rows.BuildPageRecord(1).secondKey, 0x41u);
-  // A pick in the row replaces it.
+  // Known keys but only one of them: shown as it is, so Apply asks for it.
+  EXPECT_EQ(rows.FirstIncompleteRow(), 3u);
+  // Picking the item a row shows already keeps what it stores; another
+  // pick replaces it.
+  EXPECT_EQ(rows.CommitRowChoice(0, RowSide::Second, 1).kind, Kind::Kept);
+  EXPECT_EQ(rows.BuildPageRecord(0).firstKey, 0x10u);
   EXPECT_EQ(rows.CommitRowChoice(1, RowSide::First, 4).kind, Kind::Kept);
   EXPECT_EQ(rows.BuildPageRecord(1).firstKey, vk::RControl);
   EXPECT_EQ(rows.BuildPageRecord(1).secondKey, vk::None);
+  EXPECT_EQ(rows.FirstIncompleteRow(), 1u);
   EXPECT_EQ(rows.BuildPageRecord(2).secondKey, vk::F4);
 }
 

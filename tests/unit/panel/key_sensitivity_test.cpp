@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,29 @@ TEST(PressDurations, TheMapHasTheSixKeysInOrderWhateverItHeld) {
     EXPECT_EQ(written.entries[row].key, expected[row].key) << row;
     EXPECT_EQ(written.entries[row].minimumPressMs, expected[row].minimumPressMs) << row;
   }
+}
+
+TEST(PressDurations, RowsTheSlidersCannotShowAreKeptUntilTheirSliderMoves) {
+  KeySensMap stored{};
+  stored.entries[0] = {vk::Escape, 400};
+  stored.entries[1] = {vk::F1, 300};      // between two steps
+  stored.entries[3] = {0x41, 0};          // another key
+  stored.entries[5] = {vk::BrowserForward, 0xFFFFFFFF};
+  KeySensSliders sliders(stored);
+  EXPECT_EQ(sliders.Positions(), (SliderPositions{2, 0, 0, 0, 0, 0}));
+  const KeySensMap untouched = sliders.Map();
+  EXPECT_EQ(0, std::memcmp(&untouched.entries[1], &stored.entries[1], sizeof(KeySensEntry)));
+  EXPECT_EQ(untouched.entries[3].key, 0x41u);
+  EXPECT_EQ(untouched.entries[5].minimumPressMs, 0xFFFFFFFFu);
+  EXPECT_EQ(untouched.entries[2].key, 0u) << "a row of zeros too";
+
+  sliders.Move(1, 0);  // where it shows already: still as stored
+  EXPECT_EQ(sliders.Map().entries[1].minimumPressMs, 300u);
+  sliders.Move(1, 3);
+  sliders.Move(3, 1);
+  EXPECT_EQ(sliders.Map().entries[1].minimumPressMs, 600u);
+  EXPECT_EQ(sliders.Map().entries[3].key, vk::Capital);
+  EXPECT_EQ(sliders.Map().entries[3].minimumPressMs, 200u);
 }
 
 // ----------------------------------------------------------- judging the keys

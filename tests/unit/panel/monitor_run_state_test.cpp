@@ -23,8 +23,10 @@ TEST(MonitorNeededTest, EachSettingThatOnlyTheHookCarriesOutNeedsTheMonitor) {
   };
   const Case cases[] = {
       {"notebook on", [](MonitorNeedSource& s) { s.vrKbAsgnsStatus = 1; }, true},
-      {"notebook 2 is not on", [](MonitorNeedSource& s) { s.vrKbAsgnsStatus = 2; }, false},
+      {"notebook 2 is on, as the hook takes it",
+       [](MonitorNeedSource& s) { s.vrKbAsgnsStatus = 2; }, true},
       {"external on", [](MonitorNeedSource& s) { s.extKbAsgnsStatus = 1; }, true},
+      {"external 2 is not on", [](MonitorNeedSource& s) { s.extKbAsgnsStatus = 2; }, false},
       {"a duration", [](MonitorNeedSource& s) { s.keySensMap.entries[5].minimumPressMs = 200; }, true},
       {"browser keys off", [](MonitorNeedSource& s) { s.vrKbBrwAsgnsStatus = 0; }, true},
       {"complete symbol row",
@@ -50,7 +52,7 @@ struct RunStateCase {
   Log expected;
 };
 
-const Log kStart{"svc 129", "run= C:\\Tavel\\Tavelmon.exe", "Tavelmon"};
+const Log kStart{"svc 129", "run= \"C:\\Tavel\\Tavelmon.exe\"", "Tavelmon"};
 const Log kStop{"svc 130", "run deleted", "Tavelmon /x"};
 
 class RunStateTest : public testing::TestWithParam<RunStateCase> {};

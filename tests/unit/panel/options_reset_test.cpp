@@ -23,7 +23,6 @@ class Recorder : public ResetPages, public ResetEffects, public OptionsEffects {
   void WriteExtKbMap(const PanelSettings&) override { log_.push_back("write extkb map"); }
   void SendExtKb(const PanelSettings&) override { log_.push_back("send extkb"); }
   void WriteKeySensMap(const PanelSettings&) override { log_.push_back("write keysens map"); }
-  void HandKeySensMapToHook(const PanelSettings&) override { log_.push_back("keysens map to hook"); }
   void WriteSymbMap(const PanelSettings&) override { log_.push_back("write symb map"); }
   void SendSymb(const PanelSettings&) override { log_.push_back("send symb"); }
 
@@ -32,11 +31,8 @@ class Recorder : public ResetPages, public ResetEffects, public OptionsEffects {
   bool ApplyEnabled() override { return applyEnabled; }
   void EnableApply(bool enable) override { applyEnabled = enable; }
   void WriteExtKbSettings(const PanelSettings& s) override {
-    log_.push_back("write extkb settings, mask " + std::to_string(s.extKbMask));
-  }
-  void HandExtKbSettingsToHook(const ExtKbSettingsRequest& r) override {
-    log_.push_back("hook extkb settings, mask " + std::to_string(r.mask) + ", auto " +
-                   std::to_string(r.values.autoStatus));
+    log_.push_back("write extkb settings, mask " + std::to_string(s.extKbMask) + ", auto " +
+                   std::to_string(s.extKb.autoStatus));
   }
   bool applyEnabled = false;
 
@@ -76,7 +72,7 @@ TEST_F(OptionsResetTest, EachGroupGoesToMemoryThePageTheRegistryAndTheMonitorInO
   Reset(kResetNotebook | kResetExternal | kResetKeySensitivity | kResetSpecialCharacters);
   const Log expected = {"page notebook",     "write vrkb maps",     "send vrkb",
                         "page external",     "write extkb map",     "send extkb",
-                        "page keysens",      "write keysens map",   "keysens map to hook",
+                        "page keysens",      "write keysens map",
                         "page symbols",      "write symb map",      "send symb",
                         "svc 130",           "run deleted",         "Tavelmon /x"};
   EXPECT_EQ(log, expected);
@@ -111,7 +107,7 @@ TEST_F(OptionsResetTest, OptionsResetFirstWithTheOldStateThenSwitchTheProduct) {
   EXPECT_LT(IndexOf("page keysens"), IndexOf("Tavelmon"));
   EXPECT_LT(IndexOf("Tavelmon"), IndexOf("TVKStatus 1"));
   EXPECT_LT(IndexOf("refresh page"), IndexOf("Tavelmon /x"));
-  EXPECT_EQ(log.back(), "hook extkb settings, mask 2, auto 1");
+  EXPECT_EQ(log.back(), "write extkb settings, mask 2, auto 1");
 }
 
 TEST_F(OptionsResetTest, ApplyWaitsWhileTheProductIsOffAndReturnsWithIt) {
@@ -128,7 +124,7 @@ TEST_F(OptionsResetTest, ApplyWaitsWhileTheProductIsOffAndReturnsWithIt) {
 TEST_F(OptionsResetTest, TheMonitorFollowsTheSavedSettingsAndTheMakersKeyboard) {
   Options({false, false, 0});
   EXPECT_EQ(IndexOf("Tavelmon /x"), IndexOf("run deleted") + 1);
-  EXPECT_EQ(log.back(), "hook extkb settings, mask 2, auto 0");
+  EXPECT_EQ(log.back(), "write extkb settings, mask 2, auto 0");
   log.clear();
   state.detectStatus = {1};  // the maker's keyboard wants the monitor
   Options({false, false, 0});
@@ -142,7 +138,7 @@ TEST_F(OptionsResetTest, TheAutomaticSwitchOffIsSavedWithTheMaskAnApplyLeft) {
   settings.extKbMask = kExtKbMaskStatus | kExtKbMaskAutoStatus;
   Options({false, false, 0});
   EXPECT_EQ(settings.extKb.autoStatus, 0u);
-  EXPECT_EQ(log.back(), "hook extkb settings, mask 3, auto 0");
+  EXPECT_EQ(log.back(), "write extkb settings, mask 3, auto 0");
 }
 
 }  // namespace
