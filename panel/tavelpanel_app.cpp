@@ -62,6 +62,9 @@ int CTavelpanelApp::Run(const wchar_t* commandLine) {
     case StartMode::Uninstall:
       PrepareRemoval();
       break;
+    case StartMode::Upgrade:
+      PrepareUpgrade();
+      break;
     case StartMode::Helper:
       RunHelperCheck();
       break;
@@ -86,6 +89,18 @@ void CTavelpanelApp::PrepareRemoval() {
   Win32ServiceManager services;
   Win32MonitorControl monitor(registry, services);
   StopMonitor(monitor);
+  WaitUntilEnded();
+}
+
+// Run by the installer of a newer version before it replaces the files: both
+// programs end, but the monitor stays wanted (its logon start and the
+// service keep their state), and the new version's installer starts it again.
+void CTavelpanelApp::PrepareUpgrade() {
+  StopRunningProgram();
+  Win32Registry registry;
+  Win32ServiceManager services;
+  Win32MonitorControl monitor(registry, services);
+  monitor.LaunchMonitor(true);
   WaitUntilEnded();
 }
 
