@@ -18,8 +18,9 @@ else()
     set(TAVEL_SOURCE_DATE_EPOCH 315532800)
   endif()
 endif()
-# string(TIMESTAMP) reads it from the environment.
+# string(TIMESTAMP) reads it from the environment; tools/sign from the cache.
 set(ENV{SOURCE_DATE_EPOCH} ${TAVEL_SOURCE_DATE_EPOCH})
+set(TAVEL_SOURCE_DATE_EPOCH ${TAVEL_SOURCE_DATE_EPOCH} CACHE INTERNAL "")
 
 if(WIN32)
   # No time stamp in the file header, the export and the resource directory.
