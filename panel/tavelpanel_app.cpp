@@ -62,8 +62,8 @@ int CTavelpanelApp::Run(const wchar_t* commandLine) {
     case StartMode::Uninstall:
       PrepareRemoval();
       break;
-    case StartMode::Upgrade:
-      PrepareUpgrade();
+    case StartMode::Upgraded:
+      ResumeAfterUpgrade();
       break;
     case StartMode::Helper:
       RunHelperCheck();
@@ -92,16 +92,16 @@ void CTavelpanelApp::PrepareRemoval() {
   WaitUntilEnded();
 }
 
-// Run by the installer of a newer version before it replaces the files: both
-// programs end, but the monitor stays wanted (its logon start and the
-// service keep their state), and the new version's installer starts it again.
-void CTavelpanelApp::PrepareUpgrade() {
-  StopRunningProgram();
+// Run by the installer of a newer version once it has replaced the files,
+// when the user's logon start showed that the monitor was wanted: the older
+// version's removal stopped the monitor and removed the logon start, and the
+// monitor now starts again the way the Options dialog starts it (the
+// service told, the logon start recorded in the installation folder).
+void CTavelpanelApp::ResumeAfterUpgrade() {
   Win32Registry registry;
   Win32ServiceManager services;
   Win32MonitorControl monitor(registry, services);
-  monitor.LaunchMonitor(true);
-  WaitUntilEnded();
+  StartMonitor(monitor);
 }
 
 void CTavelpanelApp::RunHelperCheck() {

@@ -18,7 +18,7 @@ class CTavelpanelApp {
  private:
   void StopRunningProgram();
   void PrepareRemoval();
-  void PrepareUpgrade();
+  void ResumeAfterUpgrade();
   void RunHelperCheck();
   void RunInteractive();
 

@@ -9,7 +9,7 @@ namespace tavel::panel {
 enum class StartMode {
   Stop,         // end the running configuration program
   Uninstall,    // before the product is removed: end both programs, no logon start
-  Upgrade,      // before a newer version replaces the files: end both programs
+  Upgraded,     // a newer version has replaced the files: the monitor starts again
   Helper,       // background check: should the monitor run?
   Interactive,  // open the user interface (one instance)
 };

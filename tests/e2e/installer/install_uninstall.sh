@@ -10,7 +10,7 @@
 #   version, tests/e2e/installer/newer_package.sh) replaces it in place while
 #   both programs run: it ends them, leaves one installed product with the
 #   new files, the Start menu entry, the user's settings and logon start, and
-#   starts the new monitor; the older package then refuses to go back;
+#   starts the new monitor again; the older package then refuses to go back;
 #   msiexec /x ends both programs, removes the files, the shortcut, the
 #   record and the logon start, and keeps the user's settings.
 # Arguments: the package, the folder of the binaries it was built from (for
@@ -74,11 +74,14 @@ start_menu_shortcut() {
 shortcut_in_start_menu() { [ -n "$(start_menu_shortcut)" ]; }
 program_is() { equals "$(probe program "$1")" "$2"; }
 monitor_program_is() { equals "$(probe program-of-class TavelmonWndClass)" "$1"; }
-installed_products() { "$WINE" uninstaller --list 2>/dev/null | grep -c '|Tavelkit$'; }
+installed_products() { "$WINE" uninstaller --list 2>/dev/null | tr -d '\r' | grep -c '|Tavelkit$'; }
 # Linux process ids of the running monitors.
 monitor_processes() { pgrep -f 'Tavelmon\.exe' | sort | tr '\n' ' '; }
 monitor_replaced() { local now; now=$(monitor_processes); [ -n "$now" ] && [ "$now" != "$1" ]; }
-logged() { grep -aqF "$1" "$log"; }
+# The refusal as a user sees it: with the basic user interface Windows
+# Installer shows the package's message in a box titled "Install Failed".
+refusal='A newer version of Tavelkit is already installed. To install this older version, uninstall Tavelkit first.'
+refusal_shown() { [ "$(probe text "Install Failed" 65535)" = "$refusal" ]; }
 help_from_installation() {
   grep -aqF 'Program Files (x86)\\Tavelkit\\keymap.chm" L"keymap.htm"' "$trace"
 }
@@ -125,8 +128,12 @@ check "... and the logon start" equals "$(string_value "$run" TAVELMON)" "$folde
 check "... the monitor started again, a new one" eventually monitor_replaced "$old_monitor"
 check "... from the installation folder" monitor_program_is "$folder\\Tavelmon.exe"
 
-check "the older package refuses to install over the newer one" not msiexec /i "$package"
-check "... saying why" logged "A newer version of Tavelkit is already installed."
+timeout 300 "$WINE" msiexec /i "$package" /qb >/dev/null 2>&1 &
+older=$!
+check "the older package refuses to install over the newer one, saying why" eventually refusal_shown
+screenshot older-package-refused
+probe click "Install Failed" 1 >/dev/null  # OK
+check "... and ends with an error" not wait "$older"
 check "... leaving the newer files" all_installed "$newer_built"
 check "... and the newer version" equals "$(reg_value "$tavel\\InstallInfo" TAVELVersion)" "$newer_version"
 check "... and the monitor running" monitor_runs
