@@ -6,8 +6,8 @@
 #   sign_test.sh BUILD_FOLDER SCREENSHOT_FOLDER
 set -u -o pipefail
 build=$1
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../e2e/panel/panel_lib.sh" "$build/bin" "$2"
+tools=$(cd "$(dirname "$0")/../../tools" && pwd)
+. "$(dirname "$0")/../e2e/panel/panel_lib.sh" "$build/bin" "$2"
 [ -n "${DISPLAY:-}" ] || { echo "DISPLAY is not set"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,7 +26,7 @@ export TAVEL_SIGN_PFX=$work/cert.p12
 
 verified() { osslsigncode verify -in "$1" -CAfile "$work/cert.pem" >"$work/verify.log" 2>&1; }
 tampered_fails() {
-  cp "$1" "$work/tampered"
+  cp "$1" "$work/tampered" || return 1
   printf 'X' | dd of="$work/tampered" bs=1 seek=$(($(stat -c %s "$1") / 2)) conv=notrunc 2>/dev/null
   ! verified "$work/tampered"
 }
@@ -38,7 +38,7 @@ packed_signed() {
 }
 sums_match() { (cd "$signed" && sha256sum --quiet -c SHA256SUMS); }
 
-check "tools/sign signs the release" "$here/../../tools/sign" "$build" "$signed"
+check "tools/sign signs the release" "$tools/sign" "$build" "$signed"
 for f in "${programs[@]}" "$package"; do
   check "$f: a valid SHA-256 signature over its bytes" verified "$signed/$f"
   check "... which a changed byte breaks" tampered_fails "$signed/$f"
@@ -53,6 +53,7 @@ check "... the signed file" equals "$(probe program-of-class TavelmonWndClass)" 
   "$("$WINE" winepath -w "$signed/Tavelmon.exe" 2>/dev/null | tr -d '\r')"
 "$WINE" "$signed/Tavelpanel.exe" >/dev/null 2>&1 &
 check "the signed configuration program opens its window" eventually panel_visible
+sleep 2  # painted completely under emulation
 screenshot signed-program
 timeout 20 "$WINE" "$signed/Tavelpanel.exe" /x
 check "... and closes it" eventually window_gone Tavelkit
