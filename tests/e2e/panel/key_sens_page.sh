@@ -31,7 +31,8 @@ slide() {
   for _ in $(seq "$2"); do xdotool key Right; done
   sleep 0.3
 }
-open_page() { start_panel && click_tab 2; }
+# Under load the page is made a while after its tab is clicked.
+open_page() { start_panel && click_tab 2 && eventually probe shown $test_button; }
 start_test() { click $test_button && testing; }
 
 # First-run settings, then the filter switched off (so that what a test puts
