@@ -65,6 +65,12 @@ bool CreateWithValues(Registry& registry, const char* subkey, const DwordValue (
 
 }  // namespace
 
+std::vector<std::string_view> MachineSeedValueNames() {
+  std::vector<std::string_view> names;
+  for (const SeedValue& seed : kSeedValues) names.push_back(seed.name);
+  return names;
+}
+
 uint32_t LayoutIdFromSystemLocale(SystemInfo& system) {
   return LayoutIdFromLcid(system.SystemDefaultLcid());
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
+#include <vector>
 
 #include "common/defaults.h"
 #include "common/keyboard_layout.h"
@@ -22,6 +24,11 @@ struct InMemorySettings {
   SymbMap& symbMap;
   ExtKbSettings& extKbSettings;
 };
+
+// The values a new user's first settings are seeded from, under
+// HKEY_LOCAL_MACHINE keys::kMachineData, in the order the first run reads
+// them. The policy templates (installer/policy) offer exactly these.
+std::vector<std::string_view> MachineSeedValueNames();
 
 // The layout of the system locale.
 uint32_t LayoutIdFromSystemLocale(SystemInfo& system);

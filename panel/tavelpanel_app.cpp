@@ -65,6 +65,9 @@ int CTavelpanelApp::Run(const wchar_t* commandLine) {
     case StartMode::Uninstall:
       PrepareRemoval();
       break;
+    case StartMode::Upgraded:
+      ResumeAfterUpgrade();
+      break;
     case StartMode::Helper:
       RunHelperCheck();
       break;
@@ -90,6 +93,18 @@ void CTavelpanelApp::PrepareRemoval() {
   Win32MonitorControl monitor(registry, services);
   StopMonitor(monitor);
   WaitUntilEnded();
+}
+
+// Run by the installer of a newer version once it has replaced the files,
+// when the user's logon start showed that the monitor was wanted: the older
+// version's removal stopped the monitor and removed the logon start, and the
+// monitor now starts again the way the Options dialog starts it (the
+// service told, the logon start recorded in the installation folder).
+void CTavelpanelApp::ResumeAfterUpgrade() {
+  Win32Registry registry;
+  Win32ServiceManager services;
+  Win32MonitorControl monitor(registry, services);
+  StartMonitor(monitor);
 }
 
 void CTavelpanelApp::RunHelperCheck() {

@@ -18,6 +18,7 @@ class CTavelpanelApp {
  private:
   void StopRunningProgram();
   void PrepareRemoval();
+  void ResumeAfterUpgrade();
   void RunHelperCheck();
   void RunInteractive();
 

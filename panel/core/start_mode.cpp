@@ -34,6 +34,9 @@ StartMode SelectStartMode(std::wstring_view commandLine) {
   if (ContainsAny(args, {L"/uninstall", L"/UNINSTALL", L"-uninstall", L"-UNINSTALL"})) {
     return StartMode::Uninstall;
   }
+  if (ContainsAny(args, {L"/upgraded", L"/UPGRADED", L"-upgraded", L"-UPGRADED"})) {
+    return StartMode::Upgraded;
+  }
   if (ContainsAny(args, {L"/helper", L"/HELPER", L"-helper", L"-HELPER"})) return StartMode::Helper;
   return StartMode::Interactive;
 }

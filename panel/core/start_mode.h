@@ -9,6 +9,7 @@ namespace tavel::panel {
 enum class StartMode {
   Stop,         // end the running configuration program
   Uninstall,    // before the product is removed: end both programs, no logon start
+  Upgraded,     // a newer version has replaced the files: the monitor starts again
   Helper,       // background check: should the monitor run?
   Interactive,  // open the user interface (one instance)
 };
@@ -18,8 +19,8 @@ enum class StartMode {
 std::wstring_view ArgumentsOf(std::wstring_view commandLine);
 
 // Searches the arguments for the switches as substrings, case-sensitively:
-// a stop switch wins over the others, the removal switch over the helper
-// switch, wherever they appear.
+// a stop switch wins over the others, then the removal, the upgrade and the
+// helper switch, wherever they appear.
 StartMode SelectStartMode(std::wstring_view commandLine);
 
 }  // namespace tavel::panel

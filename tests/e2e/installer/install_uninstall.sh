@@ -6,12 +6,18 @@
 #   32-bit programs read, and a shortcut into the Start menu; the installed
 #   configuration program starts, finds its help through that record, and
 #   starts the installed monitor when a setting needs it;
+#   msiexec /i of a newer version (the same sources built as the next
+#   version, tests/e2e/installer/newer_package.sh) replaces it in place while
+#   both programs run: it ends them, leaves one installed product with the
+#   new files, the Start menu entry, the user's settings and logon start, and
+#   starts the new monitor again; the older package then refuses to go back;
 #   msiexec /x ends both programs, removes the files, the shortcut, the
 #   record and the logon start, and keeps the user's settings.
 # Arguments: the package, the folder of the binaries it was built from (for
-# the probe and for comparing files), the screenshot folder, the version.
+# the probe and for comparing files), the screenshot folder, the version,
+# then the same package, folder and version of the newer build.
 set -u -o pipefail
-msi=$1 built=$2 version=$4
+msi=$1 built=$2 version=$4 newer_msi=$5 newer_built=$6 newer_version=$7
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX
 WINEPREFIX=$(cd "$(dirname "$msi")" && pwd)/installer-prefix
@@ -46,8 +52,10 @@ rm -rf "$WINEPREFIX"
 msiexec() { timeout 300 "$WINE" msiexec "$@" /qn /l*v "$(winepath_of "$log")" >/dev/null 2>&1; }
 winepath_of() { "$WINE" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 not() { ! "$@"; }
-installed_file_is_built() { cmp -s "$unix_folder/$1" "$built/$1"; }
-all_installed() { for f in "${files[@]}"; do installed_file_is_built "$f" || return 1; done; }
+# The installed files are those of the build in $1 (default: the first).
+all_installed() {
+  for f in "${files[@]}"; do cmp -s "$unix_folder/$f" "${1:-$built}/$f" || return 1; done
+}
 none_left() { for f in "${files[@]}"; do [ ! -e "$unix_folder/$f" ] || return 1; done; }
 only_in_32_bit_view() {
   "$WINE" reg query "$tavel\\Path" /reg:32 >/dev/null 2>&1 &&
@@ -66,6 +74,14 @@ start_menu_shortcut() {
 shortcut_in_start_menu() { [ -n "$(start_menu_shortcut)" ]; }
 program_is() { equals "$(probe program "$1")" "$2"; }
 monitor_program_is() { equals "$(probe program-of-class TavelmonWndClass)" "$1"; }
+installed_products() { "$WINE" uninstaller --list 2>/dev/null | tr -d '\r' | grep -c '|Tavelkit$'; }
+# Linux process ids of the running monitors.
+monitor_processes() { pgrep -f 'Tavelmon\.exe' | sort | tr '\n' ' '; }
+monitor_replaced() { local now; now=$(monitor_processes); [ -n "$now" ] && [ "$now" != "$1" ]; }
+# The refusal as a user sees it: with the basic user interface Windows
+# Installer shows the package's message in a box titled "Install Failed".
+refusal='A newer version of Tavelkit is already installed. To install this older version, uninstall Tavelkit first.'
+refusal_shown() { [ "$(probe text "Install Failed" 65535)" = "$refusal" ]; }
 help_from_installation() {
   grep -aqF 'Program Files (x86)\\Tavelkit\\keymap.chm" L"keymap.htm"' "$trace"
 }
@@ -99,7 +115,30 @@ check "... and records its logon start in the installation folder" \
 check "... the setting is saved" value_is "$data\\VrKb" VrKbAsgnsStatus 0x1
 screenshot installed-program-running
 
-check "the package uninstalls, the programs still running" msiexec /x "$package"
+newer=$(winepath_of "$newer_msi")
+old_monitor=$(monitor_processes)
+check "the newer package installs over it, the programs still running" msiexec /i "$newer"
+check "... closing the configuration program" eventually window_gone Tavelkit
+check "... one Tavelkit among the installed programs" equals "$(installed_products)" 1
+check "... the newer files" all_installed "$newer_built"
+check "... the newer version" equals "$(reg_value "$tavel\\InstallInfo" TAVELVersion)" "$newer_version"
+check "... the Start menu shortcut kept" shortcut_in_start_menu
+check "... the user's settings kept" value_is "$data\\VrKb" VrKbAsgnsStatus 0x1
+check "... and the logon start" equals "$(string_value "$run" TAVELMON)" "$folder\\Tavelmon.exe"
+check "... the monitor started again, a new one" eventually monitor_replaced "$old_monitor"
+check "... from the installation folder" monitor_program_is "$folder\\Tavelmon.exe"
+
+timeout 300 "$WINE" msiexec /i "$package" /qb >/dev/null 2>&1 &
+older=$!
+check "the older package refuses to install over the newer one, saying why" eventually refusal_shown
+screenshot older-package-refused
+probe click "Install Failed" 1 >/dev/null  # OK
+check "... and ends with an error" not wait "$older"
+check "... leaving the newer files" all_installed "$newer_built"
+check "... and the newer version" equals "$(reg_value "$tavel\\InstallInfo" TAVELVersion)" "$newer_version"
+check "... and the monitor running" monitor_runs
+
+check "the package uninstalls, the programs still running" msiexec /x "$newer"
 check "... closing the configuration program" eventually window_gone Tavelkit
 check "... stopping the monitor" eventually no_monitor
 check "... removing the files" none_left

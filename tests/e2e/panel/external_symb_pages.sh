@@ -70,6 +70,7 @@ check "the monitor turns Right Ctrl + F12 into Volume Up" eventually level_is 0x
 focus_window Tavelkit
 
 click_tab 3
+eventually probe shown 1104  # the page is made a while after its tab is clicked
 choose 1104 2
 choose 1004 2
 check "Right Shift + 2 is taken for the euro row" selection_is 1004 2

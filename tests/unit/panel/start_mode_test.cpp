@@ -32,6 +32,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ModeCase{L"Tavelpanel.exe /helper /uninstall", StartMode::Uninstall},
                     ModeCase{L"Tavelpanel.exe /uninstall /x", StartMode::Stop},
                     ModeCase{L"Tavelpanel.exe /Uninstall", StartMode::Interactive},
+                    // A newer version has replaced the files.
+                    ModeCase{L"Tavelpanel.exe /upgraded", StartMode::Upgraded},
+                    ModeCase{L"Tavelpanel.exe -UPGRADED", StartMode::Upgraded},
+                    ModeCase{L"Tavelpanel.exe /upgraded /uninstall", StartMode::Uninstall},
+                    ModeCase{L"Tavelpanel.exe /upgraded /helper", StartMode::Upgraded},
+                    ModeCase{L"Tavelpanel.exe /upgraded /x", StartMode::Stop},
                     // Only the four listed spellings count.
                     ModeCase{L"Tavelpanel.exe /Helper", StartMode::Interactive},
                     ModeCase{L"Tavelpanel.exe /HeLpEr", StartMode::Interactive},
