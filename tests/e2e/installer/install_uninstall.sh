@@ -124,7 +124,7 @@ check "... the newer files" all_installed "$newer_built"
 check "... the newer version" equals "$(reg_value "$tavel\\InstallInfo" TAVELVersion)" "$newer_version"
 check "... the Start menu shortcut kept" shortcut_in_start_menu
 check "... the user's settings kept" value_is "$data\\VrKb" VrKbAsgnsStatus 0x1
-check "... and the logon start" equals "$(string_value "$run" TAVELMON)" "$folder\\Tavelmon.exe"
+check "... and the logon start" equals "$(string_value "$run" TAVELMON)" "\"$folder\\Tavelmon.exe\""
 check "... the monitor started again, a new one" eventually monitor_replaced "$old_monitor"
 check "... from the installation folder" monitor_program_is "$folder\\Tavelmon.exe"
 
