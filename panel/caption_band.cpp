@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "panel/framework/resource_text.h"
+#include "panel/framework/system_colours.h"
 #include "panel/res/resource.h"
 
 namespace tavel::panel {
@@ -69,7 +70,8 @@ INT_PTR CTavelCapWnd::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Composed off screen and copied in one go: the right-hand part of the
-// image, as much as the band is wide, with the heading on it.
+// image, as much as the band is wide, with the heading on it. In high
+// contrast the band is a caption of the user's colours.
 void CTavelCapWnd::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(Handle(), &ps);
@@ -77,10 +79,16 @@ void CTavelCapWnd::Paint() {
   GetClientRect(Handle(), &client);
   const int sourceX = kImageWidth - client.right;
 
-  ImageList_Draw(image_, 0, memoryDc_, 0, 0, ILD_NORMAL);
+  const bool plain = ui::HighContrastOn();
+  if (plain) {
+    const RECT all{0, 0, kImageWidth, kCaptionBandHeight};
+    FillRect(memoryDc_, &all, GetSysColorBrush(COLOR_ACTIVECAPTION));
+  } else {
+    ImageList_Draw(image_, 0, memoryDc_, 0, 0, ILD_NORMAL);
+  }
   HGDIOBJ oldFont = SelectObject(memoryDc_, font_);
   SetBkMode(memoryDc_, TRANSPARENT);
-  SetTextColor(memoryDc_, RGB(255, 255, 255));
+  SetTextColor(memoryDc_, plain ? GetSysColor(COLOR_CAPTIONTEXT) : RGB(255, 255, 255));
   SetTextCharacterExtra(memoryDc_, 1);
   // On a screen of more dots per inch the font grows but the band does not:
   // the heading moves up as far as it must to keep its descenders.

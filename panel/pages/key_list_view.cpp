@@ -3,6 +3,7 @@
 #include <string>
 
 #include "panel/core/spoken_names.h"
+#include "panel/framework/accessible_controls.h"
 #include "panel/framework/dpi.h"
 #include "panel/framework/resource_text.h"
 #include "panel/res/resource.h"
@@ -116,6 +117,15 @@ void RowLists::ShowPageChoices(HWND page) const {
   for (size_t row = 0; row < ids_.size(); ++row) {
     ShowChoice(GetDlgItem(page, ids_[row].first), rows_[row].first);
     ShowChoice(GetDlgItem(page, ids_[row].second), rows_[row].second);
+  }
+}
+
+void RowLists::Expose(HWND page, const std::function<SpokenRow(size_t row)>& spokenRow) const {
+  const ui::ResourceTexts texts;
+  for (size_t row = 0; row < ids_.size(); ++row) {
+    const SpokenRow spoken = spokenRow(row);
+    ui::ExposeList(GetDlgItem(page, ids_[row].first), SpokenName(spoken, SpokenColumn::FirstKey, texts));
+    ui::ExposeList(GetDlgItem(page, ids_[row].second), SpokenName(spoken, SpokenColumn::SecondKey, texts));
   }
 }
 

@@ -18,12 +18,13 @@ check() { local what=$1; shift; if "$@"; then echo "ok: $what"; else fail "$what
 # it hundreds of times; so where the 64-bit build's probe is at hand
 # (TAVEL_NATIVE_PROBE_DIR) it does the reading, through messages both widths
 # understand. A list item's text and image, read through a structure with
-# pointers in the program's memory (extended lists), and the measuring of
-# texts inside the program need the program's own width.
+# pointers in the program's memory (extended lists), and the work done
+# inside the program (measuring texts, reading what a screen reader hears,
+# reporting high contrast) need the program's own width.
 probe() {
   local folder=$bin
   case $1 in
-    selected-text | item-text | item-image | fit) ;;
+    selected-text | item-text | item-image | fit | describe | high-contrast) ;;
     *) [ -x "${TAVEL_NATIVE_PROBE_DIR:-}/panel_probe.exe" ] && folder=$TAVEL_NATIVE_PROBE_DIR ;;
   esac
   timeout 20 "$WINE" "$folder/panel_probe.exe" "$@" | tr -d '\r'
