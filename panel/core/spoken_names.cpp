@@ -45,6 +45,10 @@ std::wstring SpokenDuration(uint32_t ms, const TextSource& texts) {
 std::wstring WithoutMnemonic(std::wstring_view label) {
   std::wstring heard;
   for (size_t i = 0; i < label.size(); ++i) {
+    if (i + 3 < label.size() && label[i] == L'(' && label[i + 1] == L'&' && label[i + 3] == L')') {
+      i += 3;
+      continue;
+    }
     if (label[i] == L'&' && i + 1 < label.size()) ++i;
     heard += label[i];
   }

@@ -23,7 +23,9 @@ struct SpokenRow {
 std::wstring SpokenName(SpokenRow row, SpokenColumn column, const TextSource& texts);
 // A minimum press duration as heard: "400 ms".
 std::wstring SpokenDuration(uint32_t ms, const TextSource& texts);
-// A label as heard: its accelerator marks gone ("E&sc" is "Esc", "&&" one "&").
+// A label as heard: its accelerator marks gone ("E&sc" is "Esc", "&&" one
+// "&"), and a letter that is only there to be pressed with them as well
+// ("無効(&D)" is "無効").
 std::wstring WithoutMnemonic(std::wstring_view label);
 // `text` with its first `insert` ("%s", "%d") replaced by `value`. The texts
 // come from the string tables of every language, so they are searched, never

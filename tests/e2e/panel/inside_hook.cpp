@@ -1,7 +1,9 @@
 // Loaded into the configuration program by a window hook that the probe
 // sets on the program's user-interface thread, so that what it asks for is
 // done there: texts measured with the controls' own fonts, the objects a
-// screen reader gets (which Wine hands only to the program's own process).
+// screen reader gets (which Wine hands only to the program's own process),
+// system colours the program sees at once (Wine shows a colour change made
+// by another process only to processes started after it).
 // The report goes back through the library's shared section.
 #include <windows.h>
 
@@ -26,8 +28,8 @@ LRESULT CALLBACK InsideHook(int code, WPARAM wParam, LPARAM lParam) {
       case kDescribeControls:
         DescribeControls(call->hwnd);
         break;
-      case kReportHighContrast:
-        ReportHighContrast(call->hwnd);
+      case kSwitchToHighContrast:
+        SwitchToHighContrast(call->hwnd, insideReport.scheme);
         break;
       default:
         break;

@@ -25,6 +25,6 @@ std::wstring Place(HWND control);
 
 void MeasureTextFit(HWND window);
 void DescribeControls(HWND window);
-void ReportHighContrast(HWND window);
+void SwitchToHighContrast(HWND window, const COLORREF (&scheme)[kSystemColours]);
 
 }  // namespace tavel::test

@@ -89,9 +89,20 @@ check "turning to the check box stopped the test" idle
 check "... putting the saved status back" status_is 0
 check "the test starts again" start_test
 check "... with an empty display" names_are ""
+# A screen reader hears of each recognised key: the display says its name
+# changed.
+told=$(mktemp)
+probe events 3 >"$told" &
+watcher=$!
+sleep 0.5
 xdotool key 166
 sleep 0.3
 check "a browser key switched on is shown" names_are "Browser Back Key"
+wait $watcher
+heard_name_is() { probe describe main | grep -qxF "Key Sensitivity #$names text: $1 = "; }
+check "... a screen reader is told the display's name changed" grep -qx "name-change $names" "$told"
+check "... and hears the key's name" heard_name_is "Browser Back Key"
+rm -f "$told"
 xdotool key Return
 check "Enter on the button stops the test" eventually idle
 check "... clearing the display" names_are ""

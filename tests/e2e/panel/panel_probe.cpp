@@ -45,12 +45,15 @@
 //   describe main|front    what a screen reader hears of every control there,
 //                          read inside the program; 0 = every input control
 //                          has a description of the program's
-//   events SECONDS         watches the program for that long: "name-change ID"
-//                          for each control whose name it says has changed
-//   high-contrast          the program is told that high contrast is on (Wine
-//                          has no such setting)
+//   events SECONDS         watches the program for that long: "focus ID" for
+//                          each control it says got the focus, "name-change
+//                          ID" for each whose name it says has changed
+//   high-contrast RRGGBB...  switches the program to a high-contrast scheme of
+//                          these 31 system colours: they are set inside it and
+//                          it is told that high contrast is on (Wine has no
+//                          such setting)
 //   colours                the 31 system colours, "RRGGBB" each
-//   set-colours RRGGBB...  sets them, as Windows does for a colour scheme
+//   set-colours RRGGBB...  sets them for programs started from now on
 //   area ID|band           screen rectangle "x y width height" of control ID of
 //                          the page that shows or the main dialog, shown or
 //                          not, or of the caption band
@@ -59,6 +62,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -322,7 +326,7 @@ HWND FrontDialog() {
 
 // The library beside this probe does the work inside the program's process
 // and reports through its shared section.
-int Inside(HWND window, tavel::test::InsideRequest request) {
+int Inside(HWND window, tavel::test::InsideRequest request, const COLORREF* scheme = nullptr) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring library = path;
@@ -337,6 +341,7 @@ int Inside(HWND window, tavel::test::InsideRequest request) {
   tavel::test::InsideReport* report = sharedReport();
   report->window = window;
   report->request = request;
+  if (scheme) std::copy(scheme, scheme + tavel::test::kSystemColours, report->scheme);
   HHOOK installed =
       SetWindowsHookExW(WH_CALLWNDPROC, hookProcedure(), module, GetWindowThreadProcessId(window, nullptr));
   DWORD_PTR result = 0;
@@ -354,16 +359,19 @@ HWND MainOrFront(const std::string& which) {
   return nullptr;
 }
 
-void CALLBACK PrintNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
-  if (object == OBJID_CLIENT && child == CHILDID_SELF) std::printf("name-change %d\n", GetDlgCtrlID(window));
+void CALLBACK PrintEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  if (object != OBJID_CLIENT || child != CHILDID_SELF) return;
+  if (event == EVENT_OBJECT_FOCUS) std::printf("focus %d\n", GetDlgCtrlID(window));
+  if (event == EVENT_OBJECT_NAMECHANGE) std::printf("name-change %d\n", GetDlgCtrlID(window));
+  std::fflush(stdout);
 }
 
 // Events reach a hook outside their process through its message loop.
-int WatchNameChanges(DWORD seconds) {
+int WatchEvents(DWORD seconds) {
   DWORD process = 0;
   if (!GetWindowThreadProcessId(MainWindow(), &process)) return 1;
-  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
-                                       PrintNameChange, process, 0, WINEVENT_OUTOFCONTEXT);
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, PrintEvent,
+                                       process, 0, WINEVENT_OUTOFCONTEXT);
   if (!hook) return 1;
   const DWORD end = GetTickCount() + seconds * 1000;
   while (GetTickCount() < end) {
@@ -375,22 +383,31 @@ int WatchNameChanges(DWORD seconds) {
   return 0;
 }
 
-constexpr int kSystemColours = 31;  // COLOR_SCROLLBAR to COLOR_MENUBAR
-
 COLORREF FromHex(const char* text) {
   const unsigned long rgb = std::strtoul(text, nullptr, 16);
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+using tavel::test::kSystemColours;
+
+bool ReadColours(int count, char** hex, COLORREF (&colours)[kSystemColours]) {
+  if (count != kSystemColours) return false;
+  for (int i = 0; i < kSystemColours; ++i) colours[i] = FromHex(hex[i]);
+  return true;
+}
+
 int SetColours(int count, char** hex) {
-  if (count != kSystemColours) return 2;
-  int indices[kSystemColours];
   COLORREF colours[kSystemColours];
-  for (int i = 0; i < kSystemColours; ++i) {
-    indices[i] = i;
-    colours[i] = FromHex(hex[i]);
-  }
+  int indices[kSystemColours];
+  for (int i = 0; i < kSystemColours; ++i) indices[i] = i;
+  if (!ReadColours(count, hex, colours)) return 2;
   return SetSysColors(kSystemColours, indices, colours) ? 0 : 1;
+}
+
+int SwitchToHighContrast(int count, char** hex) {
+  COLORREF scheme[kSystemColours];
+  if (!ReadColours(count, hex, scheme)) return 2;
+  return Inside(MainWindow(), tavel::test::kSwitchToHighContrast, scheme);
 }
 
 // The caption band: the main window's dialog without controls.
@@ -578,8 +595,8 @@ int main(int argc, char** argv) {
   }
   if (command == "fit" && argc == 3) return Inside(MainOrFront(argv[2]), tavel::test::kMeasureTextFit);
   if (command == "describe" && argc == 3) return Inside(MainOrFront(argv[2]), tavel::test::kDescribeControls);
-  if (command == "high-contrast") return Inside(MainWindow(), tavel::test::kReportHighContrast);
-  if (command == "events" && argc == 3) return WatchNameChanges(Number(argv[2]));
+  if (command == "high-contrast") return SwitchToHighContrast(argc - 2, argv + 2);
+  if (command == "events" && argc == 3) return WatchEvents(Number(argv[2]));
   if (command == "colours") {
     for (int i = 0; i < kSystemColours; ++i) {
       const COLORREF c = GetSysColor(i);

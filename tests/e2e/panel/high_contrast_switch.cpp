@@ -1,8 +1,10 @@
-// Wine keeps no high-contrast setting: SystemParametersInfo refuses to set
-// one and always reports it off. So the program's own question is answered
-// "on" here: its import of SystemParametersInfoW is pointed at a stand-in
-// that says so and passes every other question on. The program is then told
-// of the change as Windows tells every window, with WM_SETTINGCHANGE.
+// Switches the program to a high-contrast scheme as Windows does: the
+// system colours set (which sends WM_SYSCOLORCHANGE to every window), then
+// WM_SETTINGCHANGE for high contrast. Wine keeps no high-contrast setting:
+// SystemParametersInfo refuses to set one and always reports it off. So the
+// program's own question is answered "on" here: its import of
+// SystemParametersInfoW is pointed at a stand-in that says so and passes
+// every other question on.
 #include <windows.h>
 
 #include <cstring>
@@ -52,7 +54,7 @@ void* ReplaceImport(const char* library, const char* function, void* replacement
 
 }  // namespace
 
-void ReportHighContrast(HWND window) {
+void SwitchToHighContrast(HWND window, const COLORREF (&scheme)[kSystemColours]) {
   if (!systemParametersInfo) {
     // The stand-in must outlive the probe's hook, which would unload us.
     HMODULE self = nullptr;
@@ -66,9 +68,16 @@ void ReportHighContrast(HWND window) {
     AppendLine("the program does not import SystemParametersInfoW");
     return;
   }
+  int indices[kSystemColours];
+  for (int i = 0; i < kSystemColours; ++i) indices[i] = i;
+  if (!SetSysColors(kSystemColours, indices, scheme)) {
+    ++Report().failed;
+    AppendLine("the system colours could not be set");
+    return;
+  }
   ++Report().counted;
   SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-  AppendLine("high contrast reported on");
+  AppendLine("high contrast on");
 }
 
 }  // namespace tavel::test
