@@ -48,7 +48,9 @@ class ControlAccessible final : public IAccessible {
     AddRef();
     return S_OK;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+  ULONG STDMETHODCALLTYPE AddRef() override {
+    return static_cast<ULONG>(InterlockedIncrement(&references_));
+  }
   ULONG STDMETHODCALLTYPE Release() override {
     const LONG left = InterlockedDecrement(&references_);
     if (left == 0) {
@@ -58,7 +60,9 @@ class ControlAccessible final : public IAccessible {
     return static_cast<ULONG>(left);
   }
 
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return standard_->GetTypeInfoCount(count);
+  }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
     return standard_->GetTypeInfo(index, locale, info);
   }
@@ -71,7 +75,9 @@ class ControlAccessible final : public IAccessible {
     return standard_->Invoke(id, iid, locale, flags, params, result, exception, argument);
   }
 
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return standard_->get_accParent(parent);
+  }
   HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
     const auto facts = Facts();
     if (!facts || facts->items.empty()) return standard_->get_accChildCount(count);
@@ -87,7 +93,9 @@ class ControlAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     const auto facts = Facts();
     if (facts && IsSelf(child)) return ReturnText(facts->name, name);
-    if (const AccessibleItem* item = facts ? Item(*facts, child) : nullptr) return ReturnText(item->name, name);
+    if (const AccessibleItem* item = facts ? Item(*facts, child) : nullptr) {
+      return ReturnText(item->name, name);
+    }
     return standard_->get_accName(child, name);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
@@ -159,9 +167,8 @@ class ControlAccessible final : public IAccessible {
 
   std::optional<AccessibleFacts> Facts() const {
     AccessibleFacts facts;
-    if (!IsWindow(control_) || !SendMessageW(control_, FactsMessage(), 0, reinterpret_cast<LPARAM>(&facts))) {
-      return std::nullopt;
-    }
+    const auto answer = reinterpret_cast<LPARAM>(&facts);
+    if (!IsWindow(control_) || !SendMessageW(control_, FactsMessage(), 0, answer)) return std::nullopt;
     return facts;
   }
   static bool IsSelf(const VARIANT& child) { return ChildOf(child) == CHILDID_SELF; }

@@ -96,7 +96,9 @@ void CKmpKsnPg::SetUpSliders() {
     SendMessageW(Item(row.sliderId), TBM_SETRANGE, TRUE, MAKELPARAM(0, kLongestPressPosition));
     // Heard as the duration the position stands for, not the position.
     ui::ExposeSlider(Item(row.sliderId), SpokenName({row.nameId}, SpokenColumn::PressDuration, texts),
-                     [](int position) { return SpokenDuration(DurationOfPosition(position), ui::ResourceTexts()); });
+                     [](int position) {
+                       return SpokenDuration(DurationOfPosition(position), ui::ResourceTexts());
+                     });
   }
   ShowPositions();
 }

@@ -103,7 +103,8 @@ std::vector<Row> SpecialCharacterRows(const SummaryInput& in, const TextSource& 
   for (const SymbEntry& entry : in.symbMap.entries) {
     const uint32_t c = entry.characterChoice;
     if (c < 1 || c > kSpecialCharacterCount || entry.secondKey == vk::None) continue;
-    rows.push_back({texts.Text(SymbChoices::CharacterNameId(static_cast<int32_t>(c))), KeyName(texts, FirstKeyTable, entry.firstKey),
+    rows.push_back({texts.Text(SymbChoices::CharacterNameId(static_cast<int32_t>(c))),
+                    KeyName(texts, FirstKeyTable, entry.firstKey),
                     KeyName(texts, NumberSecondKeyTable, entry.secondKey)});
   }
   return rows;

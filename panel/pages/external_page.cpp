@@ -59,7 +59,8 @@ BOOL CKmpEKbPg::OnInitDialog() {
   const VaroButtonKind button = AskVaroButtonKind(c.registry);
   ShowIcons(button);
   FillLists();
-  rowLists_.Expose(Handle(), [button](size_t row) { return SpokenRow{ExternalChoices::RowNameId(row, button)}; });
+  rowLists_.Expose(Handle(),
+                   [button](size_t row) { return SpokenRow{ExternalChoices::RowNameId(row, button)}; });
   choices_.Rows().Clear();
   choices_.LoadPageChoices(Settings().extKbMap);
   rowLists_.ShowPageChoices(Handle());

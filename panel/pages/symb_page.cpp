@@ -72,7 +72,8 @@ void CKmpSmbPg::FillLists() {
 void CKmpSmbPg::ExposeLists() const {
   const ui::ResourceTexts texts;
   for (size_t row = 0; row < std::size(kCharacterLists); ++row) {
-    ui::ExposeList(Item(kCharacterLists[row]), SpokenName(SymbChoices::SpokenRowOf(row), SpokenColumn::Whole, texts));
+    ui::ExposeList(Item(kCharacterLists[row]),
+                   SpokenName(SymbChoices::SpokenRowOf(row), SpokenColumn::Whole, texts));
   }
   rowLists_.Expose(Handle(), SymbChoices::SpokenRowOf);
 }

@@ -99,7 +99,11 @@ xdotool key 166
 sleep 0.3
 check "a browser key switched on is shown" names_are "Browser Back Key"
 wait $watcher
-heard_name_is() { probe describe main | grep -qxF "Key Sensitivity #$names text: $1 = "; }
+heard_name_is() {
+  local all
+  all=$(probe describe main)
+  grep -qxF "Key Sensitivity #$names text: $1 = " <<<"$all"
+}
 check "... a screen reader is told the display's name changed" grep -qx "name-change $names" "$told"
 check "... and hears the key's name" heard_name_is "Browser Back Key"
 rm -f "$told"

@@ -301,8 +301,9 @@ TEST(PanelLanguages, EveryKeyListAndSliderHasASpokenNameOfItsOwn) {
     for (const auto& [page, names] : SpokenNamesOfPages(LanguageTexts(language.strings))) {
       std::set<std::wstring> distinct;
       for (const std::wstring& name : names) {
-        EXPECT_TRUE(distinct.insert(name).second) << language.file << ", " << page << ": " << Narrow(name) << " twice";
-        EXPECT_EQ(name.find_first_of(L"%&"), std::wstring::npos) << language.file << ", " << page << ": " << Narrow(name);
+        const std::string where = language.file + ", " + page + ": " + Narrow(name);
+        EXPECT_TRUE(distinct.insert(name).second) << where << " twice";
+        EXPECT_EQ(name.find_first_of(L"%&"), std::wstring::npos) << where;
       }
     }
   }
@@ -314,7 +315,8 @@ TEST(PanelLanguages, SpokenNamesSayTheRowAndTheColumn) {
   const LanguageTexts english(languages.front().strings);
   EXPECT_EQ(SpokenName({IDS_FN_VOLUME_UP}, SpokenColumn::FirstKey, english), L"Volume Up, first key");
   EXPECT_EQ(SpokenName({IDS_TEST_ESC}, SpokenColumn::PressDuration, english), L"Esc, key press duration");
-  EXPECT_EQ(SpokenName(SymbChoices::SpokenRowOf(1), SpokenColumn::Whole, english), L"Insert Special Character, row 2");
+  EXPECT_EQ(SpokenName(SymbChoices::SpokenRowOf(1), SpokenColumn::Whole, english),
+            L"Insert Special Character, row 2");
   EXPECT_EQ(SpokenName(SymbChoices::SpokenRowOf(5), SpokenColumn::SecondKey, english),
             L"Insert Special Character, row 6, second key");
   EXPECT_EQ(SpokenDuration(800, english), L"800 ms");
