@@ -25,7 +25,7 @@ no_front() { ! front >/dev/null; }
 # then the main window and each dialog box in turn.
 describe_everything() {
   local options
-  for tab in 1 2 3; do click_tab "$tab"; done
+  for tab in 1 2 3; do show_tab "$tab"; done
   probe describe main
   probe post 0x0112 16  # WM_SYSCOMMAND IDM_ABOUTBOX
   eventually front >/dev/null && probe describe front
@@ -85,7 +85,7 @@ watcher=$!
 sleep 1
 focus_window Tavelkit
 for tab in 0 1 2 3; do
-  click_tab "$tab"
+  show_tab "$tab"
   steps=$(wc -w <<<"${round_trip[tab]}")
   xdotool key --delay 80 $(presses Tab "$steps") $(presses shift+Tab "$steps")
   sleep 1
@@ -112,7 +112,7 @@ heard() { local all; all=$(probe describe main); grep -qxF "$1" <<<"$all"; }
 for entry in "${accelerators[@]}"; do
   set -- $entry
   page=$1
-  click_tab "$page"
+  show_tab "$page"
   shift
   while [ $# -gt 0 ]; do
     xdotool key "$1"

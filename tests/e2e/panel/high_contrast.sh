@@ -90,10 +90,10 @@ check "the caption band is drawn in the scheme's caption colours" scheme_colours
 check "... its heading in the caption text colour" has_colour "$(shot_of notebook-keyboard)" $band $caption_text
 check "the tab labels are drawn in the scheme's colours" scheme_colours_only "$(shot_of notebook-keyboard)" $(tab_row)
 
-click_tab 1
+check "the external keyboard page shows" show_tab 1
 photograph external-keyboard
 
-click_tab 2
+check "the key sensitivity page shows" show_tab 2
 photograph key-sensitivity
 check "the key test's frame and display are drawn in the scheme's colours" \
   scheme_colours_only "$(shot_of key-sensitivity)" $(area_of 1124)
@@ -101,7 +101,7 @@ check "... and the separator line" scheme_colours_only "$(shot_of key-sensitivit
 check "the page's texts are in the scheme's text colour" \
   has_colour "$(shot_of key-sensitivity)" $(area_of 1098) $window_text
 
-click_tab 3
+check "the special-character page shows" show_tab 3
 photograph special-characters
 for list in 1119 1120; do
   check "character list $list draws its item in the scheme's colours" \

@@ -79,6 +79,9 @@ click_tab() {
   xdotool mousemove $at click 1
   sleep 0.5
 }
+# A click on tab N, and its page shown: an emulated program may still be
+# busy with the click after click_tab's pause.
+show_tab() { click_tab "$1" && eventually selected_tab_is "$1" && sleep 0.5; }
 keys() { xdotool key "$@"; sleep 0.5; }
 # Picks item N of the drop-down list ID the way a user does: a click opens
 # it, Home and N times Down move to the item, Enter takes it. The keys wait
