@@ -31,8 +31,8 @@ slide() {
   for _ in $(seq "$2"); do xdotool key Right; done
   sleep 0.3
 }
-open_page() { start_panel && click_tab 2; }
-start_test() { click $test_button && testing; }
+open_page() { start_panel && show_tab 2; }
+start_test() { click $test_button && eventually testing; }
 
 # First-run settings, then the filter switched off (so that what a test puts
 # back is not the default), the notebook's right Alt acting as the Windows
