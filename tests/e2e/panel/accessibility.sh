@@ -8,7 +8,9 @@
 # beside this script, for English and for Japanese
 # (accessibility_<language>.txt). In English, Tab and Shift+Tab then go
 # round each page, every control on the way, and the letters the labels
-# show take the focus to their lists and sliders.
+# show take the focus to their lists and sliders: on the 32-bit product
+# only, as the keyboard's way through the program is the same in both
+# widths, while the objects handed to a screen reader are not.
 . "$(dirname "$0")/panel_lib.sh" "$1" "$2"
 [ -n "${DISPLAY:-}" ] || { echo "DISPLAY is not set"; exit 1; }
 
@@ -16,6 +18,14 @@
 # of the program closes; windows it does not hand to a manager close at once.
 unmanaged='HKCU\Software\Wine\AppDefaults\Tavelpanel.exe\X11 Driver'
 "$WINE" reg add "$unmanaged" /v Managed /d N /f >/dev/null 2>&1
+
+# The program closed, the prefix as it was.
+end_test() {
+  stop_panel
+  "$WINE" reg delete "$unmanaged" /f >/dev/null 2>&1
+  clean_registry
+  finish
+}
 
 front() { probe front-title; }
 front_is_not() { local title; title=$(front) && [ "$title" != "$1" ]; }
@@ -59,6 +69,7 @@ for entry in "ja ja_JP.UTF-8" "en C.UTF-8"; do
   check "$language: every control is heard as the table says" heard_as_in_table "$language"
   [ "$language" = en ] || stop_panel
 done
+[ "$(windows_bits "$bin/Tavelpanel.exe")" = 64 ] && end_test
 
 # Keyboard alone, in English. Each key's focus change is an event the
 # program raises; one watcher sees them all. From each tab (the first click
@@ -125,8 +136,4 @@ slider_at() { [ "$(probe slider "$1")" = "$2" ]; }
 xdotool key alt+s Right Right
 check "the keyboard moves a slider" eventually slider_at 1080 2
 check "... which is heard as its duration" heard "Key Sensitivity #1080 slider: Esc, key press duration = 400 ms"
-stop_panel
-
-"$WINE" reg delete "$unmanaged" /f >/dev/null 2>&1
-clean_registry
-finish
+end_test
