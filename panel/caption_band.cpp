@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "panel/framework/resource_text.h"
+#include "panel/framework/system_colours.h"
 #include "panel/res/resource.h"
 
 namespace tavel::panel {
@@ -85,7 +86,8 @@ void CTavelCapWnd::FitCanvas(HDC windowDc, int width) {
 // Composed off screen and copied in one go: the right-hand part of the
 // image, as much as the band is wide, with the heading on it. A band wider
 // than the image (a wide window on a screen of many dots per inch) has the
-// image at its right and the image's left edge drawn out to its left.
+// image at its right and the image's left edge drawn out to its left. In
+// high contrast the band is a caption of the user's colours.
 void CTavelCapWnd::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(Handle(), &ps);
@@ -96,14 +98,20 @@ void CTavelCapWnd::Paint() {
   const int imageX = width - kImageWidth;
   const int sourceX = width - client.right;
 
-  ImageList_Draw(image_, 0, memoryDc_, imageX, 0, ILD_NORMAL);
-  if (imageX > 0) {
-    StretchBlt(memoryDc_, 0, 0, imageX, kCaptionBandHeight, memoryDc_, imageX, 0, 1,
-               kCaptionBandHeight, SRCCOPY);
+  const bool plain = ui::HighContrastOn();
+  if (plain) {
+    const RECT all{0, 0, width, kCaptionBandHeight};
+    FillRect(memoryDc_, &all, GetSysColorBrush(COLOR_ACTIVECAPTION));
+  } else {
+    ImageList_Draw(image_, 0, memoryDc_, imageX, 0, ILD_NORMAL);
+    if (imageX > 0) {
+      StretchBlt(memoryDc_, 0, 0, imageX, kCaptionBandHeight, memoryDc_, imageX, 0, 1,
+                 kCaptionBandHeight, SRCCOPY);
+    }
   }
   HGDIOBJ oldFont = SelectObject(memoryDc_, font_);
   SetBkMode(memoryDc_, TRANSPARENT);
-  SetTextColor(memoryDc_, RGB(255, 255, 255));
+  SetTextColor(memoryDc_, plain ? GetSysColor(COLOR_CAPTIONTEXT) : RGB(255, 255, 255));
   SetTextCharacterExtra(memoryDc_, 1);
   // On a screen of more dots per inch the font grows but the band does not:
   // the heading moves up as far as it must to keep its descenders.

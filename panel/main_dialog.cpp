@@ -113,6 +113,7 @@ INT_PTR CTavelKWnd::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_CTLCOLORSTATIC:
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
       return reinterpret_cast<INT_PTR>(background_);
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORBTN:
@@ -209,7 +210,9 @@ HWND CTavelKWnd::WindowFor(FocusPlace place) const {
     case FocusPlace::FirstPageControl:
       return page ? GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
     case FocusPlace::LastPageControl:
-      return page ? GetNextDlgTabItem(page, nullptr, TRUE) : nullptr;
+      // The one before the first, round the end: asked for the one before
+      // no control at all, the dialog manager answers none.
+      return page ? GetNextDlgTabItem(page, GetNextDlgTabItem(page, nullptr, FALSE), TRUE) : nullptr;
     case FocusPlace::OptionsButton:
       return Item(IDC_OPTIONS_BUTTON);
     case FocusPlace::HelpButton:

@@ -4,6 +4,7 @@
 #include "panel/about_dialog.h"
 #include "panel/framework/dialog_template.h"
 #include "panel/framework/resource_text.h"
+#include "panel/framework/system_colours.h"
 #include "panel/maintenance/help.h"
 #include "panel/res/resource.h"
 
@@ -156,6 +157,12 @@ LRESULT CTavelMWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETTINGCHANGE:
       Relayout();
+      // High contrast may have come or gone: the caption band draws after it.
+      RedrawWindow(band_.Handle(), nullptr, nullptr, RDW_INVALIDATE);
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      dialog_.RecreateBackgroundBrush();
+      ui::FollowColourChange(Handle());
       return 0;
     case WM_SIZE:
       if ((wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED) && layoutDone_) Relayout();

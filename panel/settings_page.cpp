@@ -71,7 +71,10 @@ INT_PTR CSettingsPage::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
       // Painted on the page's own colour rather than see-through: a
       // see-through text redrawn without its background erased (after the
       // row is enabled, for instance) thickens with every redraw.
+      // And in the scheme's text colour: the device context's own is black,
+      // which a dark high-contrast scheme would swallow.
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+      SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
       return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
     case WM_CTLCOLORDLG:
       return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));

@@ -3,8 +3,13 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <string>
+
+#include "panel/framework/accessible_control.h"
+#include "panel/framework/resource_text.h"
+#include "panel/res/resource.h"
 
 namespace tavel::panel {
 namespace {
@@ -26,6 +31,23 @@ std::wstring TabText(HWND strip, int tab) {
   return text;
 }
 
+// Screen readers hear the selected tab as the strip's value, and every tab
+// as one of its items, the grey one unavailable.
+ui::AccessibleFacts TabStripFacts(HWND strip, int disabledTab) {
+  ui::AccessibleFacts facts(ui::LoadText(IDS_SPOKEN_PAGES), ROLE_SYSTEM_PAGETABLIST);
+  facts.itemRole = ROLE_SYSTEM_PAGETAB;
+  const int selected = TabCtrl_GetCurSel(strip);
+  for (int tab = 0; tab < TabCtrl_GetItemCount(strip); ++tab) {
+    long state = tab == disabledTab ? STATE_SYSTEM_UNAVAILABLE : STATE_SYSTEM_SELECTABLE;
+    if (tab == selected) {
+      state |= STATE_SYSTEM_SELECTED;
+      facts.value = TabText(strip, tab);
+    }
+    facts.items.push_back({TabText(strip, tab), state});
+  }
+  return facts;
+}
+
 }  // namespace
 
 CMyTabCtrl::~CMyTabCtrl() {
@@ -44,6 +66,8 @@ void CMyTabCtrl::Attach(HWND tabStrip) {
   SetWindowPos(tabStrip, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   arrows_.Adopt(tabStrip);
+  const TabAvailability& tabs = tabs_;
+  ui::Expose(tabStrip, [&tabs](HWND strip) { return TabStripFacts(strip, tabs.disabledTabIndex); });
 }
 
 void CMyTabCtrl::Step(TabStep step, bool wrap) {

@@ -1,5 +1,6 @@
 #include "panel/framework/dialog.h"
 
+#include "panel/framework/accessible_controls.h"
 #include "panel/framework/program_resources.h"
 
 namespace tavel::ui {
@@ -22,8 +23,11 @@ bool CDialog::CreateModeless(HWND parent) {
 
 INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
-    case WM_INITDIALOG:
-      return OnInitDialog();
+    case WM_INITDIALOG: {
+      const BOOL result = OnInitDialog();
+      ExposeButtons(hwnd_);
+      return result;
+    }
     case WM_COMMAND:
       return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     default:

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include "panel/core/spoken_names.h"
+#include "panel/framework/accessible_control.h"
+#include "panel/framework/accessible_controls.h"
 #include "panel/framework/dpi.h"
 #include "panel/framework/resource_text.h"
 #include "panel/res/resource.h"
@@ -83,12 +86,19 @@ void CKmpKsnPg::SetUpTexts() {
   SetDlgItemTextW(Handle(), IDC_KSN_START_HELP, ui::LoadText(IDS_KSN_START_HELP).c_str());
   SetDlgItemTextW(Handle(), IDC_KSN_RECOGNISED_HELP, ui::LoadText(IDS_KSN_RECOGNISED_HELP).c_str());
   SetDlgItemTextW(Handle(), IDC_KSN_KEY_NAMES, L"");
+  ui::ExposeText(Item(IDC_KSN_KEY_NAMES));
   SetDlgItemTextW(Handle(), IDC_KSN_TEST_BUTTON, ui::LoadText(IDS_START_TEST).c_str());
 }
 
 void CKmpKsnPg::SetUpSliders() {
+  const ui::ResourceTexts texts;
   for (const KeySensRow& row : KeySensRows) {
     SendMessageW(Item(row.sliderId), TBM_SETRANGE, TRUE, MAKELPARAM(0, kLongestPressPosition));
+    // Heard as the duration the position stands for, not the position.
+    ui::ExposeSlider(Item(row.sliderId), SpokenName({row.nameId}, SpokenColumn::PressDuration, texts),
+                     [](int position) {
+                       return SpokenDuration(DurationOfPosition(position), ui::ResourceTexts());
+                     });
   }
   ShowPositions();
 }
@@ -166,6 +176,7 @@ void CKmpKsnPg::ShowRecognisedKey(Vk key) {
   keyNames_.Show(ui::LoadText(row->nameId), ControlLineMeasure(names));
   SetWindowTextW(names, keyNames_.Text().c_str());
   UpdateWindow(names);
+  ui::AnnounceNameChange(names);
   hook_.NoteKeyShown();
   // The sliders show the durations under test.
   const SliderPositions tested = PositionsOf(keyTest_.Table().Rows());

@@ -7,6 +7,7 @@
 #include "panel/maintenance/decimal_text.h"
 #include "panel/pages/key_tables.h"
 #include "panel/pages/keyboard_layouts.h"
+#include "panel/pages/symb_choices.h"
 #include "panel/res/resource.h"
 
 namespace tavel::panel {
@@ -102,7 +103,8 @@ std::vector<Row> SpecialCharacterRows(const SummaryInput& in, const TextSource& 
   for (const SymbEntry& entry : in.symbMap.entries) {
     const uint32_t c = entry.characterChoice;
     if (c < 1 || c > kSpecialCharacterCount || entry.secondKey == vk::None) continue;
-    rows.push_back({texts.Text(IDS_CHAR_EURO + c - 1), KeyName(texts, FirstKeyTable, entry.firstKey),
+    rows.push_back({texts.Text(SymbChoices::CharacterNameId(static_cast<int32_t>(c))),
+                    KeyName(texts, FirstKeyTable, entry.firstKey),
                     KeyName(texts, NumberSecondKeyTable, entry.secondKey)});
   }
   return rows;

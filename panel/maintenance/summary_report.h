@@ -6,16 +6,10 @@
 #include <string>
 
 #include "common/records.h"
+#include "panel/core/text_source.h"
 #include "panel/pages/branded_button.h"
 
 namespace tavel::panel {
-
-// The program's string table.
-class TextSource {
- public:
-  virtual ~TextSource() = default;
-  virtual std::wstring Text(unsigned id) const = 0;
-};
 
 struct SummaryInput {
   VrKbMap vrKbMap;

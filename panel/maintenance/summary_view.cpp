@@ -11,11 +11,6 @@
 namespace tavel::panel {
 namespace {
 
-class ResourceTexts : public TextSource {
- public:
-  std::wstring Text(unsigned id) const override { return ui::LoadText(id); }
-};
-
 LocalTime Now() {
   SYSTEMTIME t{};
   GetLocalTime(&t);
@@ -32,7 +27,7 @@ void ShowSummaryReport(PanelContext& context) {
   Win32FileSystem files;
   Win32UserShell shell;
   ShowSummary(files, shell, [&](const std::wstring& shownFolder) {
-    return EncodeReport(BuildSummaryReport(input, ResourceTexts(), shownFolder, now));
+    return EncodeReport(BuildSummaryReport(input, ui::ResourceTexts(), shownFolder, now));
   });
 }
 

@@ -56,8 +56,11 @@ BOOL CKmpEKbPg::OnInitDialog() {
   capabilities_ = AskExternalRowCapabilities(c.io, c.registry, c.system, c.loader);
   HFONT bold = DialogFontVariant(600);
   for (int id : {IDC_EKB_HEAD_FUNCTION, IDC_EKB_HEAD_FIRST, IDC_EKB_HEAD_SECOND}) SetFont(id, bold);
-  ShowIcons();
+  const VaroButtonKind button = AskVaroButtonKind(c.registry);
+  ShowIcons(button);
   FillLists();
+  rowLists_.Expose(Handle(),
+                   [button](size_t row) { return SpokenRow{ExternalChoices::RowNameId(row, button)}; });
   choices_.Rows().Clear();
   choices_.LoadPageChoices(Settings().extKbMap);
   rowLists_.ShowPageChoices(Handle());
@@ -65,8 +68,8 @@ BOOL CKmpEKbPg::OnInitDialog() {
   return TRUE;
 }
 
-void CKmpEKbPg::ShowIcons() {
-  const VaroButtonTexts button = TextsOf(AskVaroButtonKind(Env().context.registry));
+void CKmpEKbPg::ShowIcons(VaroButtonKind kind) {
+  const VaroButtonTexts button = TextsOf(kind);
   SetDlgItemTextW(Handle(), IDC_EKB_BUTTON_LABEL, ui::LoadText(button.labelId).c_str());
   for (size_t row = 0; row < std::size(kRows); ++row) {
     const RowControls& r = kRows[row];

@@ -37,7 +37,7 @@ class CKmpEKbPg : public CSettingsPage {
   bool OnCommand(int id, int notifyCode) override;
 
  private:
-  void ShowIcons();
+  void ShowIcons(VaroButtonKind button);
   void FillLists();
   void ApplyRowPresence() const;
 

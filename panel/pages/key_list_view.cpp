@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "panel/core/spoken_names.h"
+#include "panel/framework/accessible_controls.h"
 #include "panel/framework/dpi.h"
 #include "panel/framework/resource_text.h"
 #include "panel/res/resource.h"
@@ -63,12 +65,7 @@ HIMAGELIST CreateScaledIconList(int width, int height, std::initializer_list<int
 void ShowUserMessage(HWND owner, unsigned messageId) { ShowText(owner, ui::LoadText(messageId)); }
 
 void ShowIncompleteRow(HWND owner, unsigned functionNameId) {
-  // The text comes from the string table of any language: it is searched for
-  // its insert, never handed to a formatting function.
-  std::wstring text = ui::LoadText(IDS_MSG_INCOMPLETE_ROW);
-  const size_t insert = text.find(L"%s");
-  if (insert != std::wstring::npos) text.replace(insert, 2, ui::LoadText(functionNameId));
-  ShowText(owner, text);
+  ShowText(owner, FillInsert(ui::LoadText(IDS_MSG_INCOMPLETE_ROW), L"%s", ui::LoadText(functionNameId)));
 }
 
 void CarryOut(const ChoiceResult& result, const PickedLists& lists, HWND owner,
@@ -120,6 +117,15 @@ void RowLists::ShowPageChoices(HWND page) const {
   for (size_t row = 0; row < ids_.size(); ++row) {
     ShowChoice(GetDlgItem(page, ids_[row].first), rows_[row].first);
     ShowChoice(GetDlgItem(page, ids_[row].second), rows_[row].second);
+  }
+}
+
+void RowLists::Expose(HWND page, const std::function<SpokenRow(size_t row)>& spokenRow) const {
+  const ui::ResourceTexts texts;
+  for (size_t row = 0; row < ids_.size(); ++row) {
+    const SpokenRow spoken = spokenRow(row);
+    ui::ExposeList(GetDlgItem(page, ids_[row].first), SpokenName(spoken, SpokenColumn::FirstKey, texts));
+    ui::ExposeList(GetDlgItem(page, ids_[row].second), SpokenName(spoken, SpokenColumn::SecondKey, texts));
   }
 }
 

@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <span>
 
+#include "panel/core/spoken_names.h"
 #include "panel/pages/key_rows.h"
 
 namespace tavel::panel {
@@ -60,6 +61,8 @@ class RowLists {
   // CBN_CLOSEUP: the list shows its stored choice again.
   void RestoreRowChoice(HWND page, int listId) const;
   void ShowPageChoices(HWND page) const;
+  // Screen readers hear each list as its row's name and its column.
+  void Expose(HWND page, const std::function<SpokenRow(size_t row)>& spokenRow) const;
 
  private:
   struct Place {

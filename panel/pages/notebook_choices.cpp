@@ -70,4 +70,10 @@ unsigned NotebookChoices::RowNameId(size_t row) {
   return kNames[row];
 }
 
+unsigned NotebookChoices::OneKeyNameId(OneKey which) {
+  return which == OneKey::Windows ? IDS_SUMMARY_WINDOWS_KEY : IDS_SUMMARY_APP_KEY;
+}
+
+unsigned NotebookChoices::LayoutNameId() { return IDS_SPOKEN_LAYOUT; }
+
 }  // namespace tavel::panel

@@ -46,6 +46,9 @@ class NotebookChoices {
 
   // The function names of the rows, for the incomplete-row message.
   static unsigned RowNameId(size_t row);
+  // What a screen reader calls the one-key lists and the layout list.
+  static unsigned OneKeyNameId(OneKey which);
+  static unsigned LayoutNameId();
 
  private:
   struct OneKeyList {

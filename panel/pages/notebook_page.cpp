@@ -4,6 +4,7 @@
 
 #include "common/keyboard_layout.h"
 #include "common/settings_store.h"
+#include "panel/framework/accessible_controls.h"
 #include "panel/framework/resource_text.h"
 #include "panel/pages/key_list_view.h"
 #include "panel/pages/keyboard_layouts.h"
@@ -69,6 +70,7 @@ BOOL CKmpTKbPg::OnInitDialog() {
   CreateImageLists();
   FillLayoutList();
   FillKeyLists();
+  ExposeLists();
   choices_.Clear();
   choices_.LoadPageChoices(Settings().vrKbMap, Settings().vrKbBrwMap);
   EnableBrowserRows(Env().browserKeysEnabled());
@@ -118,6 +120,13 @@ void CKmpTKbPg::FillKeyLists() {
                      i < kModifierListCount ? std::span<const KeyItem>(modifiers)
                                             : BrowserSecondKeyTable);
   }
+}
+
+void CKmpTKbPg::ExposeLists() const {
+  ui::ExposeList(Item(IDC_TKB_LAYOUT), ui::LoadText(NotebookChoices::LayoutNameId()));
+  ui::ExposeList(Item(kWindowsKeyList), ui::LoadText(NotebookChoices::OneKeyNameId(OneKey::Windows)));
+  ui::ExposeList(Item(kAppKeyList), ui::LoadText(NotebookChoices::OneKeyNameId(OneKey::Application)));
+  rowLists_.Expose(Handle(), [](size_t row) { return SpokenRow{NotebookChoices::RowNameId(row)}; });
 }
 
 void CKmpTKbPg::ShowPageChoices() const {

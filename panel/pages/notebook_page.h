@@ -37,6 +37,7 @@ class CKmpTKbPg : public CSettingsPage {
   void CreateImageLists();
   void FillLayoutList();
   void FillKeyLists();
+  void ExposeLists() const;
   void ShowPageChoices() const;
   void EnableBrowserRows(bool enable) const;
   void OnLayoutChanged();

@@ -1,5 +1,7 @@
 #include "panel/pages/symb_choices.h"
 
+#include "panel/res/resource.h"
+
 namespace tavel::panel {
 
 bool SymbChoices::SelectCharacter(size_t row, int32_t position) {
@@ -30,6 +32,12 @@ SymbMap SymbChoices::BuildPageRecord() const {
     map.entries[row] = {static_cast<uint32_t>(characters_[row]), keys.firstKey, keys.secondKey};
   }
   return map;
+}
+
+unsigned SymbChoices::RowNameId() { return IDS_FN_INSERT_SPECIAL_CHAR; }
+
+unsigned SymbChoices::CharacterNameId(int32_t code) {
+  return IDS_CHAR_EURO + static_cast<unsigned>(code) - 1;
 }
 
 }  // namespace tavel::panel

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "common/records.h"
+#include "panel/core/spoken_names.h"
 #include "panel/pages/key_rows.h"
 
 namespace tavel::panel {
@@ -27,6 +28,14 @@ class SymbChoices {
 
   void Clear();
   void LoadPageChoices(const SymbMap& map);
+
+  // Every row has one function name; screen readers tell them apart by
+  // number.
+  static unsigned RowNameId();
+  static SpokenRow SpokenRowOf(size_t row) { return {RowNameId(), static_cast<int>(row) + 1}; }
+  // The name of character code 1 and up, which its list item shows as a
+  // picture.
+  static unsigned CharacterNameId(int32_t code);
   SymbMap BuildPageRecord() const;
 
  private:

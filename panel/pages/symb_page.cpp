@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "panel/framework/accessible_controls.h"
 #include "panel/framework/resource_text.h"
 #include "panel/res/resource.h"
 
@@ -39,6 +40,7 @@ BOOL CKmpSmbPg::OnInitDialog() {
   HFONT bold = DialogFontVariant(600);
   for (int id : {IDC_SMB_HEAD_CHARACTER, IDC_SMB_HEAD_FIRST, IDC_SMB_HEAD_SECOND}) SetFont(id, bold);
   FillLists();
+  ExposeLists();
   choices_.Clear();
   choices_.LoadPageChoices(Settings().symbMap);
   ShowPageChoices();
@@ -56,14 +58,24 @@ void CKmpSmbPg::FillLists() {
     list.SetImageList(characters_);
     SendMessageW(list.Handle(), CB_RESETCONTENT, 0, 0);
     list.Add(notAssigned.c_str(), CIconComboBox::kTextItem);
+    // Each character shows as its picture; its name is for screen readers.
     for (LPARAM image = 0; image < static_cast<LPARAM>(kSpecialCharacterCount); ++image) {
-      list.Add(L"", image);
+      list.Add(ui::LoadText(SymbChoices::CharacterNameId(static_cast<int32_t>(image) + 1)).c_str(), image);
     }
     keyLists_[2 * row].Attach(Item(kRowLists[row].first));
     keyLists_[2 * row + 1].Attach(Item(kRowLists[row].second));
     FillList(Item(kRowLists[row].first), ShiftKeyTable);
     FillList(Item(kRowLists[row].second), NumberSecondKeyTable);
   }
+}
+
+void CKmpSmbPg::ExposeLists() const {
+  const ui::ResourceTexts texts;
+  for (size_t row = 0; row < std::size(kCharacterLists); ++row) {
+    ui::ExposeList(Item(kCharacterLists[row]),
+                   SpokenName(SymbChoices::SpokenRowOf(row), SpokenColumn::Whole, texts));
+  }
+  rowLists_.Expose(Handle(), SymbChoices::SpokenRowOf);
 }
 
 void CKmpSmbPg::ShowPageChoices() const {
@@ -129,7 +141,7 @@ bool CKmpSmbPg::OnTabKey(HWND focus, bool shift) {
 
 bool CKmpSmbPg::ValidateCompleteRows() const {
   if (!choices_.Rows().FirstIncompleteRow()) return true;
-  ShowIncompleteRow(MessageOwner(), IDS_FN_INSERT_SPECIAL_CHAR);
+  ShowIncompleteRow(MessageOwner(), SymbChoices::RowNameId());
   return false;
 }
 

@@ -33,6 +33,7 @@ class CKmpSmbPg : public CSettingsPage {
 
  private:
   void FillLists();
+  void ExposeLists() const;
   void ShowPageChoices() const;
   // The row whose character list has this id, if any.
   std::optional<size_t> CharacterRow(int id) const;

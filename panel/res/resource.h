@@ -338,5 +338,16 @@
 #define IDS_LABEL_VELMORA 242
 #define IDS_FN_VELMORA 243
 
+// What a screen reader says for the input controls: a row's name with its
+// column ("%s, first key"), a row number, a duration, and the names of
+// controls that have no label of their own.
+#define IDS_SPOKEN_FIRST_KEY 300
+#define IDS_SPOKEN_SECOND_KEY 301
+#define IDS_SPOKEN_PRESS_DURATION 302
+#define IDS_SPOKEN_ROW 303
+#define IDS_SPOKEN_MILLISECONDS 304
+#define IDS_SPOKEN_LAYOUT 305
+#define IDS_SPOKEN_PAGES 306
+
 // Caption of the program's message boxes.
 #define IDS_APP_TITLE 57344

@@ -69,7 +69,7 @@ observe_keys right_ctrl_f12 >/dev/null
 check "the monitor turns Right Ctrl + F12 into Volume Up" eventually level_is 0x4
 focus_window Tavelkit
 
-click_tab 3
+show_tab 3
 eventually probe shown 1104  # the page is made a while after its tab is clicked
 choose 1104 2
 choose 1004 2

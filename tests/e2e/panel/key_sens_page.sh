@@ -31,8 +31,10 @@ slide() {
   for _ in $(seq "$2"); do xdotool key Right; done
   sleep 0.3
 }
-# Under load the page is made a while after its tab is clicked.
-open_page() { start_panel && click_tab 2 && eventually probe shown $test_button; }
+# Under load the page is made a while after its tab is clicked; with the
+# product disabled it holds only its hint.
+page_made() { probe shown $test_button || probe shown $hint; }
+open_page() { start_panel && show_tab 2 && eventually page_made; }
 start_test() { click $test_button && eventually testing; }  # the button says so a while later under load
 
 # First-run settings, then the filter switched off (so that what a test puts
@@ -90,9 +92,24 @@ check "turning to the check box stopped the test" idle
 check "... putting the saved status back" status_is 0
 check "the test starts again" start_test
 check "... with an empty display" names_are ""
+# A screen reader hears of each recognised key: the display says its name
+# changed.
+told=$(mktemp)
+probe events 3 >"$told" &
+watcher=$!
+sleep 0.5
 xdotool key 166
 sleep 0.3
 check "a browser key switched on is shown" names_are "Browser Back Key"
+wait $watcher
+heard_name_is() {
+  local all
+  all=$(probe describe main)
+  grep -qxF "Key Sensitivity #$names text: $1 = " <<<"$all"
+}
+check "... a screen reader is told the display's name changed" grep -qx "name-change $names" "$told"
+check "... and hears the key's name" heard_name_is "Browser Back Key"
+rm -f "$told"
 xdotool key Return
 check "Enter on the button stops the test" eventually idle
 check "... clearing the display" names_are ""

@@ -65,7 +65,7 @@ check "nothing is reset before Options closes" equals "$(reg_value "$vrkb" Mapda
 options_ok
 check "OK resets the notebook keys in the registry" \
   eventually value_is "$vrkb" Mapdata A50000005B0000000000000000000000
-check "... and on the page" selected_text_is 1002 "Right Alt Key"
+check "... and on the page" eventually selected_text_is 1002 "Right Alt Key"
 check "... keeping the switches" value_is "$vrkb" VrKbAsgnsStatus 0x1
 sleep 0.5
 right_alt() { xdotool keydown 108; sleep 0.1; xdotool keyup 108; }

@@ -18,15 +18,19 @@ check() { local what=$1; shift; if "$@"; then echo "ok: $what"; else fail "$what
 # it hundreds of times; so where the 64-bit build's probe is at hand
 # (TAVEL_NATIVE_PROBE_DIR) it does the reading, through messages both widths
 # understand. A list item's text and image, read through a structure with
-# pointers in the program's memory (extended lists), and the measuring of
-# texts inside the program need the program's own width.
+# pointers in the program's memory (extended lists), and the work done
+# inside the program (measuring texts, reading what a screen reader hears,
+# reporting high contrast) need the program's own width.
+# Work inside an emulated program (reading every control's object goes
+# through COM for each) takes seconds; it gets a minute.
 probe() {
-  local folder=$bin
+  local folder=$bin limit=20
   case $1 in
-    selected-text | item-text | item-image | fit) ;;
+    selected-text | item-text | item-image) ;;
+    fit | describe | high-contrast) limit=60 ;;
     *) [ -x "${TAVEL_NATIVE_PROBE_DIR:-}/panel_probe.exe" ] && folder=$TAVEL_NATIVE_PROBE_DIR ;;
   esac
-  timeout 20 "$WINE" "$folder/panel_probe.exe" "$@" | tr -d '\r'
+  timeout $limit "$WINE" "$folder/panel_probe.exe" "$@" | tr -d '\r'
 }
 # The registry as the program sees it: a 32-bit one reads the 32-bit view.
 view=/reg:$(windows_bits "$bin/Tavelpanel.exe")
@@ -76,6 +80,9 @@ click_tab() {
   xdotool mousemove $at click 1
   sleep 0.5
 }
+# A click on tab N, and its page shown: an emulated program may still be
+# busy with the click after click_tab's pause.
+show_tab() { click_tab "$1" && eventually selected_tab_is "$1" && sleep 0.5; }
 keys() { xdotool key "$@"; sleep 0.5; }
 # Picks item N of the drop-down list ID the way a user does: a click opens
 # it, Home and N times Down move to the item, Enter takes it. The keys wait

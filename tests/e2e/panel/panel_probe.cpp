@@ -53,17 +53,33 @@
 //   fit main|front         measures every control's text of the main window or
 //                          of the dialog box in front with the control's own
 //                          font; lists what does not fit; 0 = all fit
+//   describe main|front    what a screen reader hears of every control there,
+//                          read inside the program; 0 = every input control
+//                          has a description of the program's
+//   events SECONDS         watches the program for that long: "focus ID" for
+//                          each control it says got the focus, "name-change
+//                          ID" for each whose name it says has changed
+//   high-contrast RRGGBB...  switches the program to a high-contrast scheme of
+//                          these 31 system colours: they are set inside it and
+//                          it is told that high contrast is on (Wine has no
+//                          such setting)
+//   colours                the 31 system colours, "RRGGBB" each
+//   set-colours RRGGBB...  sets them for programs started from now on
+//   area ID|band           screen rectangle "x y width height" of control ID of
+//                          the page that shows or the main dialog, shown or
+//                          not, or of the caption band
 // Texts are printed in UTF-8.
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "../hook/key_observer.h"
-#include "tests/e2e/panel/text_fit.h"
+#include "tests/e2e/panel/inside.h"
 
 namespace {
 
@@ -319,8 +335,6 @@ HWND FrontDialog() {
   return front;
 }
 
-// The hook library measures inside the program's process; it lies beside
-// this probe and reports through its shared section.
 // Values as the registry stores them, whatever their type or length.
 void PrintValues(HKEY key, const std::wstring& path) {
   static BYTE data[1 << 17];
@@ -377,29 +391,116 @@ int Decoy(const wchar_t* title, DWORD seconds) {
   return 3;
 }
 
-int TextFit(HWND window) {
+// The library beside this probe does the work inside the program's process
+// and reports through its shared section.
+int Inside(HWND window, tavel::test::InsideRequest request, const COLORREF* scheme = nullptr) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring library = path;
-  library = library.substr(0, library.find_last_of(L'\\') + 1) + L"panel_text_fit.dll";
+  library = library.substr(0, library.find_last_of(L'\\') + 1) + L"panel_inside.dll";
   HMODULE module = LoadLibraryW(library.c_str());
   // Through void(*)() because FARPROC has no prototype worth keeping.
   auto hookProcedure = reinterpret_cast<HOOKPROC (*)()>(
-      reinterpret_cast<void (*)()>(GetProcAddress(module, "TextFitHookProcedure")));
-  auto sharedReport = reinterpret_cast<tavel::test::TextFitReport* (*)()>(
-      reinterpret_cast<void (*)()>(GetProcAddress(module, "TextFitSharedReport")));
+      reinterpret_cast<void (*)()>(GetProcAddress(module, "InsideHookProcedure")));
+  auto sharedReport = reinterpret_cast<tavel::test::InsideReport* (*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(module, "InsideSharedReport")));
   if (!window || !hookProcedure || !sharedReport) return 2;
-  HOOKPROC hook = hookProcedure();
-  tavel::test::TextFitReport* report = sharedReport();
+  tavel::test::InsideReport* report = sharedReport();
   report->window = window;
-  HHOOK installed = SetWindowsHookExW(WH_CALLWNDPROC, hook, module, GetWindowThreadProcessId(window, nullptr));
+  report->request = request;
+  if (scheme) std::copy(scheme, scheme + tavel::test::kSystemColours, report->scheme);
+  HHOOK installed =
+      SetWindowsHookExW(WH_CALLWNDPROC, hookProcedure(), module, GetWindowThreadProcessId(window, nullptr));
   DWORD_PTR result = 0;
-  const bool answered = installed && SendMessageTimeoutW(window, tavel::test::TextFitMessage(), 0, 0,
+  const bool answered = installed && SendMessageTimeoutW(window, tavel::test::InsideMessage(), 0, 0,
                                                          SMTO_ABORTIFHUNG, 20000, &result);
   if (installed) UnhookWindowsHookEx(installed);
   std::fputs(report->lines, stdout);
-  std::printf("%ld texts measured, %ld too long\n", report->measured, report->tooLong);
-  return answered && report->measured > 0 && report->tooLong == 0 ? 0 : 1;
+  std::printf("%ld counted, %ld failed\n", report->counted, report->failed);
+  return answered && report->counted > 0 && report->failed == 0 ? 0 : 1;
+}
+
+HWND MainOrFront(const std::string& which) {
+  if (which == "main") return MainWindow();
+  if (which == "front") return FrontDialog();
+  return nullptr;
+}
+
+void CALLBACK PrintEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  if (object != OBJID_CLIENT || child != CHILDID_SELF) return;
+  if (event == EVENT_OBJECT_FOCUS) std::printf("focus %d\n", GetDlgCtrlID(window));
+  if (event == EVENT_OBJECT_NAMECHANGE) std::printf("name-change %d\n", GetDlgCtrlID(window));
+  std::fflush(stdout);
+}
+
+// Events reach a hook outside their process through its message loop.
+int WatchEvents(DWORD seconds) {
+  DWORD process = 0;
+  if (!GetWindowThreadProcessId(MainWindow(), &process)) return 1;
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, PrintEvent,
+                                       process, 0, WINEVENT_OUTOFCONTEXT);
+  if (!hook) return 1;
+  const DWORD end = GetTickCount() + seconds * 1000;
+  while (GetTickCount() < end) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+  UnhookWinEvent(hook);
+  return 0;
+}
+
+COLORREF FromHex(const char* text) {
+  const unsigned long rgb = std::strtoul(text, nullptr, 16);
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+using tavel::test::kSystemColours;
+
+bool ReadColours(int count, char** hex, COLORREF (&colours)[kSystemColours]) {
+  if (count != kSystemColours) return false;
+  for (int i = 0; i < kSystemColours; ++i) colours[i] = FromHex(hex[i]);
+  return true;
+}
+
+int SetColours(int count, char** hex) {
+  COLORREF colours[kSystemColours];
+  int indices[kSystemColours];
+  for (int i = 0; i < kSystemColours; ++i) indices[i] = i;
+  if (!ReadColours(count, hex, colours)) return 2;
+  return SetSysColors(kSystemColours, indices, colours) ? 0 : 1;
+}
+
+int SwitchToHighContrast(int count, char** hex) {
+  COLORREF scheme[kSystemColours];
+  if (!ReadColours(count, hex, scheme)) return 2;
+  return Inside(MainWindow(), tavel::test::kSwitchToHighContrast, scheme);
+}
+
+// The caption band: the main window's dialog without controls.
+HWND CaptionBand() {
+  for (HWND child = GetWindow(MainWindow(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    if (std::wstring(name) == L"#32770" && !GetWindow(child, GW_CHILD)) return child;
+  }
+  return nullptr;
+}
+
+// A control of the page that shows, else of the main dialog.
+HWND ControlForArea(int id) {
+  HWND strip = Descendant(MainWindow(), kTabStripId);
+  HWND sheet = strip ? GetParent(strip) : nullptr;
+  auto page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  if (HWND onPage = page ? GetDlgItem(page, id) : nullptr) return onPage;
+  return Descendant(MainWindow(), id);
+}
+
+int PrintArea(HWND control) {
+  RECT r;
+  if (!control || !GetWindowRect(control, &r)) return 1;
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
 }
 
 }  // namespace
@@ -427,11 +528,10 @@ int main(int argc, char** argv) {
   if (command == "settings") return PrintSettings();
   if (command == "decoy" && argc == 4) return Decoy(Widen(argv[2]).c_str(), Number(argv[3]));
   if (command == "wide-band" && argc == 3) {
-    HWND main = MainWindow();
-    HWND band = ChildWindowFromPoint(main, POINT{1, 1});
+    HWND band = CaptionBand();
     RECT r;
-    if (!band || band == main || !GetClientRect(band, &r)) return 1;
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    if (!band || !GetClientRect(band, &r)) return 1;
+    SetWindowPos(MainWindow(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(band, nullptr, 0, 0, std::atoi(argv[2]), r.bottom, SWP_NOMOVE | SWP_NOZORDER);
     RedrawWindow(band, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     POINT corner{0, 0};
@@ -585,11 +685,20 @@ int main(int argc, char** argv) {
     return control && PostMessageW(front, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                                    reinterpret_cast<LPARAM>(control)) ? 0 : 1;
   }
-  if (command == "fit" && argc == 3) {
-    const std::string which = argv[2];
-    if (which == "main") return TextFit(MainWindow());
-    if (which == "front") return TextFit(FrontDialog());
-    return 2;
+  if (command == "fit" && argc == 3) return Inside(MainOrFront(argv[2]), tavel::test::kMeasureTextFit);
+  if (command == "describe" && argc == 3) return Inside(MainOrFront(argv[2]), tavel::test::kDescribeControls);
+  if (command == "high-contrast") return SwitchToHighContrast(argc - 2, argv + 2);
+  if (command == "events" && argc == 3) return WatchEvents(Number(argv[2]));
+  if (command == "colours") {
+    for (int i = 0; i < kSystemColours; ++i) {
+      const COLORREF c = GetSysColor(i);
+      std::printf("%02X%02X%02X%c", GetRValue(c), GetGValue(c), GetBValue(c), i + 1 < kSystemColours ? ' ' : '\n');
+    }
+    return 0;
+  }
+  if (command == "set-colours") return SetColours(argc - 2, argv + 2);
+  if (command == "area" && argc == 3) {
+    return PrintArea(std::string(argv[2]) == "band" ? CaptionBand() : ControlForArea(std::atoi(argv[2])));
   }
   if (command == "message-owner") {
     wchar_t name[256] = {};

@@ -15,6 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "panel/core/spoken_names.h"
+#include "panel/maintenance/key_sens_rows.h"
+#include "panel/pages/external_choices.h"
+#include "panel/pages/notebook_choices.h"
+#include "panel/pages/symb_choices.h"
+#include "panel/res/resource.h"
 #include "tests/unit/panel/string_table.h"
 
 namespace {
@@ -240,6 +246,84 @@ TEST(PanelLanguages, TheKeyTestButtonKeepsItsLetter) {
     EXPECT_EQ(Accelerators(language.strings.at(defines.at("IDS_START_TEST"))), letter) << language.file;
     EXPECT_EQ(Accelerators(language.strings.at(defines.at("IDS_STOP_TEST"))), letter) << language.file;
   }
+}
+
+class LanguageTexts : public tavel::panel::TextSource {
+ public:
+  explicit LanguageTexts(const StringTable& strings) : strings_(strings) {}
+  std::wstring Text(unsigned id) const override { return strings_.at(id); }
+
+ private:
+  const StringTable& strings_;
+};
+
+// What a screen reader calls each key list and slider of a page, by the
+// pages' own row tables; the external keyboard page once for each kind of
+// branded button.
+std::map<std::string, std::vector<std::wstring>> SpokenNamesOfPages(const tavel::panel::TextSource& texts) {
+  using namespace tavel::panel;
+  constexpr SpokenColumn kKeyColumns[] = {SpokenColumn::FirstKey, SpokenColumn::SecondKey};
+  std::map<std::string, std::vector<std::wstring>> pages;
+  auto& notebook = pages["notebook keyboard page"];
+  notebook.push_back(texts.Text(NotebookChoices::LayoutNameId()));
+  for (OneKey key : {OneKey::Windows, OneKey::Application}) {
+    notebook.push_back(texts.Text(NotebookChoices::OneKeyNameId(key)));
+  }
+  for (size_t row = 0; row < NotebookChoices::kRows; ++row) {
+    for (SpokenColumn column : kKeyColumns) {
+      notebook.push_back(SpokenName({NotebookChoices::RowNameId(row)}, column, texts));
+    }
+  }
+  const std::pair<VaroButtonKind, const char*> kinds[] = {
+      {VaroButtonKind::Varo, "Varo"}, {VaroButtonKind::Ostra, "Ostra"}, {VaroButtonKind::Velmora, "Velmora"}};
+  for (const auto& [kind, kindName] : kinds) {
+    auto& external = pages[std::string("external keyboard page (") + kindName + ")"];
+    for (size_t row = 0; row < ExternalChoices::kRows; ++row) {
+      for (SpokenColumn column : kKeyColumns) {
+        external.push_back(SpokenName({ExternalChoices::RowNameId(row, kind)}, column, texts));
+      }
+    }
+  }
+  for (const KeySensRow& row : KeySensRows) {
+    pages["key sensitivity page"].push_back(SpokenName({row.nameId}, SpokenColumn::PressDuration, texts));
+  }
+  for (size_t row = 0; row < SymbChoices::kRows; ++row) {
+    for (SpokenColumn column : {SpokenColumn::Whole, SpokenColumn::FirstKey, SpokenColumn::SecondKey}) {
+      pages["special-character page"].push_back(SpokenName(SymbChoices::SpokenRowOf(row), column, texts));
+    }
+  }
+  return pages;
+}
+
+// Two lists a screen reader calls alike cannot be told apart by ear.
+TEST(PanelLanguages, EveryKeyListAndSliderHasASpokenNameOfItsOwn) {
+  for (const Language& language : ReadLanguages()) {
+    for (const auto& [page, names] : SpokenNamesOfPages(LanguageTexts(language.strings))) {
+      std::set<std::wstring> distinct;
+      for (const std::wstring& name : names) {
+        const std::string where = language.file + ", " + page + ": " + Narrow(name);
+        EXPECT_TRUE(distinct.insert(name).second) << where << " twice";
+        EXPECT_EQ(name.find_first_of(L"%&"), std::wstring::npos) << where;
+      }
+    }
+  }
+}
+
+TEST(PanelLanguages, SpokenNamesSayTheRowAndTheColumn) {
+  using namespace tavel::panel;
+  const auto languages = ReadLanguages();
+  const LanguageTexts english(languages.front().strings);
+  EXPECT_EQ(SpokenName({IDS_FN_VOLUME_UP}, SpokenColumn::FirstKey, english), L"Volume Up, first key");
+  EXPECT_EQ(SpokenName({IDS_TEST_ESC}, SpokenColumn::PressDuration, english), L"Esc, key press duration");
+  EXPECT_EQ(SpokenName(SymbChoices::SpokenRowOf(1), SpokenColumn::Whole, english),
+            L"Insert Special Character, row 2");
+  EXPECT_EQ(SpokenName(SymbChoices::SpokenRowOf(5), SpokenColumn::SecondKey, english),
+            L"Insert Special Character, row 6, second key");
+  EXPECT_EQ(SpokenDuration(800, english), L"800 ms");
+  EXPECT_EQ(WithoutMnemonic(L"E&sc"), L"Esc");
+  EXPECT_EQ(WithoutMnemonic(L"Fish && Chips"), L"Fish & Chips");
+  EXPECT_EQ(WithoutMnemonic(L"Open (&"), L"Open (&");  // nothing after it to mark
+  EXPECT_EQ(WithoutMnemonic(L"\u7121\u52b9(&D)..."), L"\u7121\u52b9...");
 }
 
 }  // namespace

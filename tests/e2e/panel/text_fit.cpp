@@ -1,42 +1,18 @@
-// Loaded into the configuration program by a window hook that the probe sets
-// on the program's user-interface thread, so that every control's text is
-// measured there, with the font the control really draws with (fonts are
-// objects of the process that made them). The report goes back through the
-// library's shared section.
+// Measures every control's text inside the configuration program, with the
+// font the control really draws with (fonts are objects of the process
+// that made them).
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <climits>
 #include <cstdio>
 #include <string>
 
-#include "tests/e2e/panel/text_fit.h"
+#include "tests/e2e/panel/inside_library.h"
 
-using tavel::test::TextFitReport;
-
+namespace tavel::test {
 namespace {
-
-TextFitReport textFitReport __attribute__((section(".shared"), shared)) = {};
-
-std::wstring TextOf(HWND control) {
-  wchar_t text[1024] = {};
-  GetWindowTextW(control, text, 1024);
-  return text;
-}
-
-std::wstring ClassOf(HWND control) {
-  wchar_t name[64] = {};
-  GetClassNameW(control, name, 64);
-  return name;
-}
-
-std::string Utf8(const std::wstring& text) {
-  std::string bytes(text.size() * 3 + 1, '\0');
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
-                                    static_cast<int>(bytes.size()), nullptr, nullptr);
-  bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
-  return bytes;
-}
 
 int Scaled(HWND control, int pixelsAt96Dpi) {
   HDC screen = GetDC(control);
@@ -75,29 +51,13 @@ class ControlDc {
   HGDIOBJ old_;
 };
 
-void Append(const std::string& line) {
-  const size_t used = strlen(textFitReport.lines);
-  if (used + line.size() + 2 < sizeof textFitReport.lines) {
-    memcpy(textFitReport.lines + used, line.c_str(), line.size());
-    textFitReport.lines[used + line.size()] = '\n';
-  }
-}
-
-// Where the control sits, for the report: its dialog's caption (a page's
-// title, a dialog box's caption) and its id.
-std::wstring Place(HWND control) {
-  std::wstring caption = TextOf(GetParent(control));
-  if (caption.empty()) caption = L"(main dialog)";
-  return caption + L" #" + std::to_wstring(GetDlgCtrlID(control));
-}
-
 void Check(HWND control, const std::wstring& text, SIZE needs, SIZE has) {
-  ++textFitReport.measured;
+  ++Report().counted;
   if (needs.cx <= has.cx && needs.cy <= has.cy) return;
-  ++textFitReport.tooLong;
+  ++Report().failed;
   char sizes[96];
   std::snprintf(sizes, sizeof sizes, "\" needs %ldx%ld, has %ldx%ld", needs.cx, needs.cy, has.cx, has.cy);
-  Append(Utf8(Place(control) + L" " + ClassOf(control) + L" \"" + text) + sizes);
+  AppendLine(Utf8(Place(control) + L" " + ClassOf(control) + L" \"" + text) + sizes);
 }
 
 RECT Client(HWND control) {
@@ -165,6 +125,12 @@ int FieldWidth(HWND combo) {
   return info.rcItem.right - info.rcItem.left - Scaled(combo, 4);
 }
 
+// The program's own drawing of a list shows an item with a picture (item
+// data: the picture's index) as that picture; its text is for screen readers.
+bool DrawnAsPicture(HWND combo, LONG style, int item) {
+  return (style & CBS_OWNERDRAWFIXED) && SendMessageW(combo, CB_GETITEMDATA, item, 0) >= 0;
+}
+
 void MeasureComboBox(HWND combo) {
   if (ClassOf(GetParent(combo)) == L"ComboBoxEx32") return;  // measured with its owner
   const LONG style = GetWindowLongW(combo, GWL_STYLE);
@@ -173,6 +139,7 @@ void MeasureComboBox(HWND combo) {
   const int width = FieldWidth(combo);
   const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
+    if (DrawnAsPicture(combo, style, i)) continue;
     wchar_t item[512] = {};
     if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) >= 511) continue;
     SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
@@ -202,9 +169,9 @@ void MeasureExtendedComboBox(HWND comboEx) {
   }
 }
 
-void Report(HWND control, const char* what) {
-  ++textFitReport.tooLong;
-  Append(Utf8(Place(control)) + " " + what);
+void Flag(HWND control, const char* what) {
+  ++Report().failed;
+  AppendLine(Utf8(Place(control)) + " " + what);
 }
 
 // Every tab in one row, none behind the scroll arrows; and the sheet's tab
@@ -213,23 +180,23 @@ void MeasureTabs(HWND tabs) {
   const int count = TabCtrl_GetItemCount(tabs);
   RECT last{};
   if (count == 0 || !TabCtrl_GetItemRect(tabs, count - 1, &last)) return;
-  ++textFitReport.measured;
+  ++Report().counted;
   char sizes[64];
   std::snprintf(sizes, sizeof sizes, "tabs need %ld, have %ld", last.right, Client(tabs).right);
-  if (last.right > Client(tabs).right) Report(tabs, sizes);
+  if (last.right > Client(tabs).right) Flag(tabs, sizes);
 
   HWND dialog = GetParent(GetParent(tabs));
   RECT strip{}, outer{}, overlap{};
   GetWindowRect(tabs, &strip);
   GetWindowRect(dialog, &outer);
   if (!IntersectRect(&overlap, &strip, &outer) || !EqualRect(&overlap, &strip)) {
-    Report(tabs, "tab strip reaches out of its dialog");
+    Flag(tabs, "tab strip reaches out of its dialog");
   }
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT button{};
     GetWindowRect(child, &button);
     if (ClassOf(child) == L"Button" && IsWindowVisible(child) && IntersectRect(&overlap, &strip, &button)) {
-      Report(tabs, "tab strip covers a button of its dialog");
+      Flag(tabs, "tab strip covers a button of its dialog");
     }
   }
 }
@@ -244,20 +211,11 @@ BOOL CALLBACK MeasureControl(HWND control, LPARAM) {
   return TRUE;
 }
 
-LRESULT CALLBACK TextFitHook(int code, WPARAM wParam, LPARAM lParam) {
-  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && call->message == tavel::test::TextFitMessage() &&
-      call->hwnd == textFitReport.window) {
-    textFitReport.measured = textFitReport.tooLong = 0;
-    textFitReport.lines[0] = 0;
-    // Hidden controls too: hints, rows a notebook lacks, pages not showing.
-    EnumChildWindows(call->hwnd, MeasureControl, 0);
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 }  // namespace
 
-// Plain C exports: the same names in both widths.
-extern "C" __declspec(dllexport) HOOKPROC TextFitHookProcedure() { return TextFitHook; }
-extern "C" __declspec(dllexport) TextFitReport* TextFitSharedReport() { return &textFitReport; }
+void MeasureTextFit(HWND window) {
+  // Hidden controls too: hints, rows a notebook lacks, pages not showing.
+  EnumChildWindows(window, MeasureControl, 0);
+}
+
+}  // namespace tavel::test
