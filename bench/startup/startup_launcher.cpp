@@ -35,7 +35,6 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
   return FALSE;
 }
 
-
 // Milliseconds until the window shows; negative when it did not within 30 s.
 double TimeOneStart(const std::wstring& program, const wchar_t* title) {
   std::wstring commandLine = L"\"" + program + L"\"";
@@ -65,7 +64,6 @@ double TimeOneStart(const std::wstring& program, const wchar_t* title) {
   CloseHandle(process.hProcess);
   return shown;
 }
-
 
 std::wstring Widen(const char* text) {
   std::wstring wide;
