@@ -5,8 +5,43 @@
 
 #include <optional>
 
+#include "platform/win32/library_loader_win32.h"
+
 namespace tavel::ui {
 namespace {
+
+// The accessibility library brings the COM run-time with it: it is loaded
+// when a screen reader first asks for an object, not at each start of the
+// program. A failed load is tried again at the next request.
+struct AccessibilityFunctions {
+  decltype(&CreateStdAccessibleObject) createStandard;
+  decltype(&LresultFromObject) resultFromObject;
+  decltype(&SysAllocStringLen) allocString;
+};
+
+template <typename Function>
+Function Bind(LibraryLoader& loader, LibraryHandle library, const char* name) {
+  return library ? reinterpret_cast<Function>(loader.Resolve(library, name)) : nullptr;
+}
+
+const AccessibilityFunctions* Accessibility() {
+  static std::optional<AccessibilityFunctions> bound;
+  if (bound) return &*bound;
+  Win32LibraryLoader loader;
+  const LibraryHandle oleacc = loader.LoadSystemLibrary("oleacc.dll");
+  const LibraryHandle oleaut = loader.LoadSystemLibrary("oleaut32.dll");
+  const AccessibilityFunctions functions{
+      Bind<decltype(&CreateStdAccessibleObject)>(loader, oleacc, "CreateStdAccessibleObject"),
+      Bind<decltype(&LresultFromObject)>(loader, oleacc, "LresultFromObject"),
+      Bind<decltype(&SysAllocStringLen)>(loader, oleaut, "SysAllocStringLen")};
+  if (functions.createStandard && functions.resultFromObject && functions.allocString) {
+    bound = functions;  // both stay loaded: the objects handed out live in them
+    return &*bound;
+  }
+  if (oleacc) loader.Free(oleacc);
+  if (oleaut) loader.Free(oleaut);
+  return nullptr;
+}
 
 // Asks an exposed control for its facts; lParam points to the answer.
 UINT FactsMessage() {
@@ -21,7 +56,9 @@ std::optional<long> ChildOf(const VARIANT& child) {
 }
 
 HRESULT ReturnText(const std::wstring& text, BSTR* out) {
-  *out = text.empty() ? nullptr : SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  // Only objects of a bound library ask for text.
+  *out = text.empty() ? nullptr
+                      : Accessibility()->allocString(text.data(), static_cast<UINT>(text.size()));
   if (text.empty()) return S_FALSE;
   return *out ? S_OK : E_OUTOFMEMORY;
 }
@@ -189,10 +226,11 @@ LRESULT CALLBACK ExposedControlProc(HWND control, UINT message, WPARAM wParam, L
   // The object id is a DWORD: on 64-bit Windows lParam may come sign-extended or not.
   if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
     IAccessible* standard = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
-                                            reinterpret_cast<void**>(&standard)))) {
+    const AccessibilityFunctions* library = Accessibility();
+    if (library && SUCCEEDED(library->createStandard(control, OBJID_CLIENT, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&standard)))) {
       auto* object = new ControlAccessible(control, standard);
-      const LRESULT reference = LresultFromObject(IID_IAccessible, wParam, object);
+      const LRESULT reference = library->resultFromObject(IID_IAccessible, wParam, object);
       object->Release();
       return reference;
     }
