@@ -13,38 +13,20 @@
 #include <vector>
 
 #include "bench/startup/timing.h"
+#include "tests/e2e/panel/descendant.h"
 
 namespace {
 
 constexpr int kEnableAssignments = 1106;
 constexpr int kApply = 1000;
 
-struct ById {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<ById*>(parameter);
-  if (GetDlgCtrlID(window) != search->id) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-HWND Control(HWND main, int id) {
-  ById search{id, nullptr};
-  EnumChildWindows(main, MatchId, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-
 }  // namespace
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 6;
   HWND main = FindWindowW(L"TavelkitWnd", L"Tavelkit");
-  HWND check = Control(main, kEnableAssignments);
-  HWND apply = Control(main, kApply);
+  HWND check = tavel::test::Descendant(main, kEnableAssignments);
+  HWND apply = tavel::test::Descendant(main, kApply);
   HMODULE hook = LoadLibraryW(L"Tavelhook.dll");
   using GetStatus = DWORD* (__stdcall*)(DWORD*);
   auto getVrKbStatus = reinterpret_cast<GetStatus>(

@@ -79,6 +79,7 @@
 #include <string>
 
 #include "../hook/key_observer.h"
+#include "tests/e2e/panel/descendant.h"
 #include "tests/e2e/panel/inside.h"
 
 namespace {
@@ -114,23 +115,8 @@ Search Visible(const wchar_t* title) {
   return search;
 }
 
-struct ById {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<ById*>(param);
-  if (GetDlgCtrlID(hwnd) != search->id) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
-HWND Descendant(HWND root, int id) {
-  ById search{id, nullptr};
-  if (root) EnumChildWindows(root, MatchId, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+using tavel::test::ById;
+using tavel::test::Descendant;
 
 // The program's own window class; its message boxes share the title.
 HWND MainWindow() { return FindWindowW(L"TavelkitWnd", kMainTitle); }
