@@ -46,7 +46,9 @@ void CSettingsPage::OnSetActive() {
 // The hint sits in the middle of the page, where the settings were.
 void CSettingsPage::PlaceHint() {
   HWND hint = Item(hintId_);
-  if (env_.context.state.TvkStatus() == 0) {
+  // The hint stands in for the settings: it shows exactly when they are
+  // hidden, whatever else a damaged TVKStatus holds.
+  if (!env_.productDisabled) {
     ShowWindow(hint, SW_HIDE);
     return;
   }

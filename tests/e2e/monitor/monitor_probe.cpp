@@ -90,9 +90,12 @@ void Show() {
   GetExtKbSettings(&settings);
   DWORD keySens = 0;
   GetKeySensStatus(&keySens);
+  DWORD symbStatus = 0;
+  GetSymbStatus(&symbStatus);
   std::printf("vrkb %lu %X %X\n", vrKbStatus, vrKb.entries[0].physicalKey, vrKb.entries[0].emulatedKey);
   std::printf("symb0 %u %X %X\n", symb.entries[0].characterChoice, symb.entries[0].firstKey,
               symb.entries[0].secondKey);
+  std::printf("symb %lu\n", symbStatus);
   std::printf("ext %u %u %u %u %u\n", settings.values.status, settings.values.autoStatus,
               settings.values.usbKbPresent, settings.values.docked, settings.values.morrowUsbKbPresent);
   std::printf("ext4 %X %X\n", ext.entries[4].firstKey, ext.entries[4].secondKey);

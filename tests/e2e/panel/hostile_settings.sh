@@ -15,7 +15,7 @@
 data='HKCU\Software\Norvik\Tavel\DataV1_1'
 hostile() { python3 "$here/hostile_settings.py" "$@"; }
 work=$(mktemp -d)
-windows_key=1002 enable=1106
+windows_key=1002 enable=1106 hint=1153
 right_ctrl=4  # item of the Windows key list
 # The key observer's width does not matter: the 64-bit one starts faster.
 observer_bin=$bin
@@ -23,6 +23,7 @@ observer_bin=$bin
 right_ctrl_key() { xdotool keydown 105; sleep 0.1; xdotool keyup 105; }
 windows_key_seen() { bin=$observer_bin observe_keys right_ctrl_key | grep -qE '^key 5B 1[01]$'; }
 monitor_gone() { eventually no_monitor; }
+no_hint() { ! probe shown $hint; }
 every_page_opens() {
   local tab control
   for tab in 1 2 3 0; do
@@ -54,6 +55,7 @@ for run in ${HOSTILE_RUNS:-$(seq 0 $(($(hostile runs) - 1)))}; do
   check "run $run: the monitor starts" eventually monitor_runs
   check "run $run: the program opens" start_panel
   check "run $run: every page opens" every_page_opens
+  check "run $run: ... with its settings, not the disabled product's hint over them" no_hint
   if [ "$(hostile notebook-on "$run")" = yes ]; then
     check "run $run: a notebook status the hook takes as on shows ticked" probe checked $enable
   fi
