@@ -8,7 +8,6 @@
 
 #include "common/capabilities.h"
 #include "common/first_run.h"
-#include "monitor/channel_records.h"
 #include "panel/core/helper_mode.h"
 #include "panel/core/monitor_run_state.h"
 #include "panel/core/settings_loading.h"
@@ -41,13 +40,11 @@ HWND FindRunningProgram() {
   return FindWindowW(ui::kPlainWindowClass, ui::LoadText(IDS_MAIN_TITLE).c_str());
 }
 
-bool MonitorRuns() { return FindWindowA(kMonitorWindowClass, nullptr) != nullptr; }
-
 // Both programs end within moments of being asked; the installer must not
 // meet their files in use, but neither may it wait for ever on a program
 // that does not answer.
 void WaitUntilEnded() {
-  for (int i = 0; i < 50 && (FindRunningProgram() || MonitorRuns()); ++i) Sleep(100);
+  for (int i = 0; i < 50 && (FindRunningProgram() || MonitorWindowExists()); ++i) Sleep(100);
 }
 
 }  // namespace

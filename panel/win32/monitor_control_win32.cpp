@@ -17,6 +17,8 @@ constexpr DWORD kMonitorStartStopLimitMs = 10000;
 
 }  // namespace
 
+bool MonitorWindowExists() { return FindWindowA(kMonitorWindowClass, nullptr) != nullptr; }
+
 void Win32MonitorControl::SendServiceControl(uint32_t code) { TavelSvcControl(services_, code); }
 
 std::optional<std::string> Win32MonitorControl::InstallDirectory() {
@@ -45,8 +47,7 @@ bool Win32MonitorControl::RunValueExists() { return HasStartupEntry(registry_, k
 // that runs already is left to run: another one would only find it and
 // leave, and Apply would wait for that.
 void Win32MonitorControl::LaunchMonitor(bool stop) {
-  const auto monitorWindow = [] { return FindWindowA(kMonitorWindowClass, nullptr) != nullptr; };
-  if (!stop && monitorWindow()) return;
+  if (!stop && MonitorWindowExists()) return;
   ProcessHandle process = StartProgram(BesideProgram(L"Tavelmon.exe"), stop ? L"/x" : L"", SW_HIDE);
   if (!process) return;
   if (stop) {
@@ -55,7 +56,7 @@ void Win32MonitorControl::LaunchMonitor(bool stop) {
   }
   constexpr DWORD kLookEveryMs = 20;
   const DWORD start = GetTickCount();
-  while (!monitorWindow() && GetTickCount() - start < kMonitorStartStopLimitMs &&
+  while (!MonitorWindowExists() && GetTickCount() - start < kMonitorStartStopLimitMs &&
          WaitForSingleObject(process.get(), kLookEveryMs) == WAIT_TIMEOUT) {
   }
 }

@@ -6,6 +6,9 @@
 
 namespace tavel::panel {
 
+// A monitor runs on this desktop: its window is there.
+bool MonitorWindowExists();
+
 class Win32MonitorControl : public MonitorControl {
  public:
   Win32MonitorControl(Registry& registry, ServiceManager& services)
